@@ -1,0 +1,1 @@
+#include "app/AppTitle.h"

@@ -1,0 +1,13 @@
+// Windows-1252, the code page of the system's files: UTF-8 text in memory, 1252 bytes on disk.
+#pragma once
+
+#include <string>
+#include <string_view>
+
+// Bytes in Windows-1252 to UTF-8. The five bytes that 1252 leaves undefined map to the C1
+// control characters of the same number, as Windows does.
+std::string Cp1252ToUtf8(std::string_view bytes);
+
+// UTF-8 to Windows-1252. A character that 1252 cannot hold, and any malformed UTF-8 sequence,
+// becomes "?".
+std::string Utf8ToCp1252(std::string_view text);
