@@ -1,0 +1,249 @@
+#include "common/Ini.h"
+
+#include "common/CodePage.h"
+#include "common/FileIo.h"
+#include "common/IniLines.h"
+
+#include <filesystem>
+#include <mutex>
+#include <unordered_map>
+
+namespace fs = std::filesystem;
+
+namespace {
+
+// The parsed copy of one file: folded section name -> folded key -> value (Windows-1252,
+// unquoted, not yet cut). Only the first section and the first key of a name are kept.
+struct ParsedIni {
+    std::uintmax_t size = 0;
+    fs::file_time_type time{};
+    std::unordered_map<std::string, std::unordered_map<std::string, std::string>> sections;
+};
+
+class IniCache {
+public:
+    // Looks the value up; nullopt when the file cannot be read.
+    std::optional<std::string> Lookup(const std::string& file, const std::string& foldedSection,
+                                      const std::string& foldedKey)
+    {
+        std::lock_guard lock(mutex_);
+        const ParsedIni* parsed = Current(file);
+        if (!parsed) return std::nullopt;
+        const auto s = parsed->sections.find(foldedSection);
+        if (s == parsed->sections.end()) return std::string();
+        const auto k = s->second.find(foldedKey);
+        if (k == s->second.end()) return std::string();
+        return k->second;
+    }
+
+    void Forget(const std::string& file)
+    {
+        std::lock_guard lock(mutex_);
+        files_.erase(file);
+    }
+
+private:
+    static constexpr std::size_t kMaxFiles = 64;
+
+    const ParsedIni* Current(const std::string& file)
+    {
+        std::error_code ec;
+        const fs::path path = FsPath(file);
+        const std::uintmax_t size = fs::file_size(path, ec);
+        if (ec) { files_.erase(file); return nullptr; }
+        const fs::file_time_type time = fs::last_write_time(path, ec);
+        if (ec) { files_.erase(file); return nullptr; }
+
+        const auto it = files_.find(file);
+        if (it != files_.end() && it->second.size == size && it->second.time == time)
+            return &it->second;
+
+        const std::optional<std::string> bytes = ReadWholeFile(file);
+        if (!bytes) { files_.erase(file); return nullptr; }
+        if (files_.size() >= kMaxFiles && it == files_.end()) files_.clear();
+        ParsedIni& parsed = files_[file];
+        parsed = Parse(*bytes);
+        // The size and time seen before reading: a change made while reading is seen next time.
+        parsed.size = size;
+        parsed.time = time;
+        return &parsed;
+    }
+
+    static ParsedIni Parse(std::string_view bytes)
+    {
+        ParsedIni parsed;
+        std::unordered_map<std::string, std::string>* current = nullptr;
+        for (const IniLine& line : ScanIniLines(bytes)) {
+            if (line.kind == IniLineKind::Section) {
+                auto [it, fresh] = parsed.sections.try_emplace(IniFoldCase(line.name));
+                current = fresh ? &it->second : nullptr;  // a later section of the same name is never read
+            } else if (line.kind == IniLineKind::Key && current) {
+                current->try_emplace(IniFoldCase(line.name), std::string(UnquoteIniValue(line.value)));
+            }
+        }
+        return parsed;
+    }
+
+    std::mutex mutex_;
+    std::unordered_map<std::string, ParsedIni> files_;
+};
+
+IniCache& Cache()
+{
+    static IniCache cache;
+    return cache;
+}
+
+// A value is one line: line breaks inside it would split the file's structure.
+std::string OneLine(std::string value)
+{
+    for (char& c : value) {
+        if (c == '\r' || c == '\n') c = ' ';
+    }
+    return value;
+}
+
+std::string NewSectionText(std::string_view section, std::string_view key, std::string_view value)
+{
+    std::string text;
+    text.reserve(section.size() + key.size() + value.size() + 8);
+    text += '[';
+    text += section;
+    text += "]\r\n";
+    text += key;
+    text += '=';
+    text += value;
+    text += "\r\n";
+    return text;
+}
+
+std::string_view TrimBlanks(std::string_view s)
+{
+    while (!s.empty() && (s.front() == ' ' || s.front() == '\t')) s.remove_prefix(1);
+    while (!s.empty() && (s.back() == ' ' || s.back() == '\t')) s.remove_suffix(1);
+    return s;
+}
+
+// The file's bytes after writing the key: an existing key line gets its value replaced, a new
+// key follows the last key line of its section, a new section goes at the end.
+std::string WithKeyWritten(const std::string& old, std::string_view section, std::string_view key,
+                           std::string_view value)
+{
+    const std::vector<IniLine> lines = ScanIniLines(old);
+    std::size_t sectionLine = lines.size();
+    for (std::size_t i = 0; i < lines.size(); ++i) {
+        if (lines[i].kind == IniLineKind::Section && IniNamesEqual(lines[i].name, section)) {
+            sectionLine = i;
+            break;
+        }
+    }
+
+    if (sectionLine == lines.size()) {
+        std::string text = old;
+        if (!text.empty() && text.back() != '\n' && text.back() != '\r') text += "\r\n";
+        text += NewSectionText(section, key, value);
+        return text;
+    }
+
+    std::size_t lastKeyLine = sectionLine;
+    for (std::size_t i = sectionLine + 1; i < lines.size() && lines[i].kind != IniLineKind::Section; ++i) {
+        const IniLine& line = lines[i];
+        if (line.kind != IniLineKind::Key) continue;
+        if (IniNamesEqual(line.name, key)) {
+            std::string text;
+            text.reserve(old.size() + value.size() + 4);
+            if (line.hasEquals) {
+                text.append(old, 0, line.valueBegin);
+            } else {
+                // A key without "=": the value is filled into its line.
+                text.append(old, 0, line.begin);
+                const std::string_view content(old.data() + line.begin, line.contentEnd - line.begin);
+                const std::string_view trimmed = TrimBlanks(content);
+                text.append(content.substr(0, static_cast<std::size_t>(trimmed.data() - content.data()) + trimmed.size()));
+                text += '=';
+            }
+            text += value;
+            text += "\r\n";
+            text.append(old, line.end, std::string::npos);
+            return text;
+        }
+        lastKeyLine = i;
+    }
+
+    const IniLine& anchor = lines[lastKeyLine];
+    std::string text;
+    text.reserve(old.size() + key.size() + value.size() + 6);
+    text.append(old, 0, anchor.end);
+    if (anchor.end == anchor.contentEnd) text += "\r\n";  // the anchor was the last line, without a line end
+    text += key;
+    text += '=';
+    text += value;
+    text += "\r\n";
+    text.append(old, anchor.end, std::string::npos);
+    return text;
+}
+
+} // namespace
+
+std::string ReadIni(std::string_view section, std::string_view key, const std::string& file,
+                    std::string_view defaultValue)
+{
+    std::optional<std::string> value =
+        Cache().Lookup(file, IniFoldCase(Utf8ToCp1252(section)), IniFoldCase(Utf8ToCp1252(key)));
+    if (!value || value->empty()) return std::string(defaultValue);
+    if (value->size() > kIniMaxValueLength) value->resize(kIniMaxValueLength);
+    return Cp1252ToUtf8(*value);
+}
+
+bool WriteIni(std::string_view section, std::string_view key, std::string_view value, const std::string& file)
+{
+    const std::string sectionBytes(TrimBlanks(Utf8ToCp1252(section)));
+    const std::string keyBytes(TrimBlanks(Utf8ToCp1252(key)));
+    const std::string valueBytes = OneLine(Utf8ToCp1252(value));
+
+    const std::optional<std::string> old = ReadWholeFile(file);
+    std::error_code ec;
+    if (!old && fs::exists(FsPath(file), ec)) return false;  // present but unreadable: leave it alone
+
+    const std::string text = old ? WithKeyWritten(*old, sectionBytes, keyBytes, valueBytes)
+                                 : NewSectionText(sectionBytes, keyBytes, valueBytes);
+    const bool written = WriteFileAtomically(file, text);
+    Cache().Forget(file);
+    return written;
+}
+
+void DeleteIniSection(std::string section, const std::string& file)
+{
+    if (section.empty() || section.front() != '[') section.insert(section.begin(), '[');
+    if (section.back() != ']') section += ']';
+    const std::string header = Utf8ToCp1252(section);
+
+    const std::optional<std::string> old = ReadWholeFile(file);
+    if (!old) return;
+
+    // The work file beside the file keeps the old content until the rewrite is complete.
+    std::string workFile = file;
+    workFile.back() = '_';
+    if (workFile == file || !WriteFileAtomically(workFile, *old)) return;
+
+    std::string text;
+    text.reserve(old->size());
+    bool skipping = false;
+    for (const IniLine& line : ScanIniLines(*old)) {
+        const std::string_view content(old->data() + line.begin, line.contentEnd - line.begin);
+        if (content.starts_with(header)) {
+            skipping = true;
+        } else if (skipping && content.starts_with('[')) {
+            skipping = false;
+        }
+        if (!skipping) {
+            text += content;
+            text += "\r\n";
+        }
+    }
+    if (WriteFileAtomically(file, text)) {
+        std::error_code ec;
+        fs::remove(FsPath(workFile), ec);
+    }
+    Cache().Forget(file);
+}
