@@ -1,0 +1,35 @@
+// Placing windows on the screen (centring, the top-most band) and the program's message box.
+#pragma once
+
+#include <QString>
+
+class QWidget;
+
+// Positions and sizes of the placement rules are in twips, 15 to the pixel (96 dots per inch).
+inline constexpr int kTwipsPerPixel = 15;
+
+struct TwipsPosition {
+    int top = 0;
+    int left = 0;
+};
+
+// Where CenterForm puts a window, all in twips: centred horizontally, and vertically within the
+// upper 85 % of the screen; never above or left of the screen's edge.
+TwipsPosition CenterPositionTwips(int screenWidth, int screenHeight, int windowWidth, int windowHeight);
+
+// Moves the widget's window (with its frame) to CenterPositionTwips on the screen it is on. The
+// screen is the screen's full geometry, not its available part: a window centres on the whole
+// screen, task bars included.
+void CenterForm(QWidget& window);
+
+// Keeps the widget's window above other windows, without moving or resizing it, then lets pending
+// events run.
+void MakeTopmost(QWidget& window);
+
+// Shows a message box of the given kind (1 information, 2 warning, 3 critical, 4 question; any
+// other kind shows nothing) through the desktop service. An empty title is first replaced by the
+// default title, in the caller's variable.
+void ShowMessage(const QString& text, int kind, QString& title);
+
+// The same with the default title.
+void ShowMessage(const QString& text, int kind);
