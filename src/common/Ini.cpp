@@ -195,21 +195,27 @@ std::string ReadIni(std::string_view section, std::string_view key, const std::s
     return Cp1252ToUtf8(*value);
 }
 
-bool WriteIni(std::string_view section, std::string_view key, std::string_view value, const std::string& file)
+bool WriteIniKeys(const std::vector<IniKeyValue>& keys, const std::string& file)
 {
-    const std::string sectionBytes(TrimBlanks(Utf8ToCp1252(section)));
-    const std::string keyBytes(TrimBlanks(Utf8ToCp1252(key)));
-    const std::string valueBytes = OneLine(Utf8ToCp1252(value));
-
-    const std::optional<std::string> old = ReadWholeFile(file);
+    std::optional<std::string> text = ReadWholeFile(file);
     std::error_code ec;
-    if (!old && fs::exists(FsPath(file), ec)) return false;  // present but unreadable: leave it alone
+    if (!text && fs::exists(FsPath(file), ec)) return false;  // present but unreadable: leave it alone
 
-    const std::string text = old ? WithKeyWritten(*old, sectionBytes, keyBytes, valueBytes)
-                                 : NewSectionText(sectionBytes, keyBytes, valueBytes);
-    const bool written = WriteFileAtomically(file, text);
+    for (const IniKeyValue& kv : keys) {
+        const std::string section(TrimBlanks(Utf8ToCp1252(kv.section)));
+        const std::string key(TrimBlanks(Utf8ToCp1252(kv.key)));
+        const std::string value = OneLine(Utf8ToCp1252(kv.value));
+        text = text ? WithKeyWritten(*text, section, key, value) : NewSectionText(section, key, value);
+    }
+    if (!text) return true;
+    const bool written = WriteFileAtomically(file, *text);
     Cache().Forget(file);
     return written;
+}
+
+bool WriteIni(std::string_view section, std::string_view key, std::string_view value, const std::string& file)
+{
+    return WriteIniKeys({IniKeyValue{std::string(section), std::string(key), std::string(value)}}, file);
 }
 
 void DeleteIniSection(std::string section, const std::string& file)

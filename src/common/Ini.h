@@ -5,6 +5,7 @@
 
 #include <string>
 #include <string_view>
+#include <vector>
 
 // The longest value a read returns; longer values are cut.
 inline constexpr std::size_t kIniMaxValueLength = 2047;
@@ -17,6 +18,17 @@ std::string ReadIni(std::string_view section, std::string_view key, const std::s
 // Writes `value` under `section` and `key`, creating key, section and file as needed.
 // Returns false when the file could not be written.
 bool WriteIni(std::string_view section, std::string_view key, std::string_view value, const std::string& file);
+
+// One key to write with WriteIniKeys.
+struct IniKeyValue {
+    std::string section;
+    std::string key;
+    std::string value;
+};
+
+// Writes the keys in order, with the same result as one WriteIni after the other, but reads
+// and replaces the file only once.
+bool WriteIniKeys(const std::vector<IniKeyValue>& keys, const std::string& file);
 
 // Removes every section whose header line begins with "[section]", with its lines.
 void DeleteIniSection(std::string section, const std::string& file);

@@ -1,6 +1,6 @@
 #include "common/Ini.h"
 
-#include "support/TempFolder.h"
+#include "support/ScratchFolder.h"
 
 #include <gtest/gtest.h>
 
@@ -9,7 +9,7 @@
 
 class IniTest : public testing::Test {
 protected:
-    TempFolder dir;
+    ScratchFolder dir;
     std::string file = dir.Path("test.ini");
 };
 

@@ -7,22 +7,22 @@
 #include <sstream>
 #include <string>
 
-class TempFolder {
+class ScratchFolder {
 public:
-    TempFolder()
+    ScratchFolder()
     {
         std::random_device rd;
         path_ = std::filesystem::temp_directory_path() /
                 ("pinwall-test-" + std::to_string(rd()) + "-" + std::to_string(rd()));
         std::filesystem::create_directories(path_);
     }
-    ~TempFolder()
+    ~ScratchFolder()
     {
         std::error_code ec;
         std::filesystem::remove_all(path_, ec);
     }
-    TempFolder(const TempFolder&) = delete;
-    TempFolder& operator=(const TempFolder&) = delete;
+    ScratchFolder(const ScratchFolder&) = delete;
+    ScratchFolder& operator=(const ScratchFolder&) = delete;
 
     // The folder as the programs hold folders: a text ending in "/".
     std::string Folder() const { return path_.string() + "/"; }
