@@ -38,17 +38,10 @@ TEST(NameRulesInPlace, ChangeTheCallersTextAndReturnIt)
     text = "Öl";
     EXPECT_EQ(ReplaceUmlauts(text), "OEl");
     EXPECT_EQ(text, "OEl");
-}
 
-TEST(NameRulesInPlace, EmptyTextStaysEmpty)
-{
-    std::string text;
-    EXPECT_EQ(SpacesToUnderscores(text), "");
-    EXPECT_EQ(SpacesToPercent20(text), "");
-    EXPECT_EQ(RemovePunctuation(text), "");
-    EXPECT_EQ(ReplaceUmlauts(text), "");
-    EXPECT_EQ(EntryFileStem(""), "");
-    EXPECT_EQ(EntrySectionName(""), "");
+    int code = 'b';
+    EXPECT_EQ(FilterKey(code, 4), 'B');
+    EXPECT_EQ(code, 'B');
 }
 
 TEST(SpacesToUnderscores, TouchesOnlyTheSpace)
@@ -80,8 +73,6 @@ TEST(RemovePunctuation, RemovesRunsOfTheSixCharactersAndNothingElse)
     EXPECT_EQ(RemovePunctuation(text), "httpxyz");
     text = "?&+-();\"@\\ _";
     EXPECT_EQ(RemovePunctuation(text), "?&+-();\"@\\ _");
-    text = "Größe.";
-    EXPECT_EQ(RemovePunctuation(text), "Größe");
 }
 
 TEST(ReplaceUmlauts, ReplacesEachOfTheSevenCharacters)
@@ -92,8 +83,6 @@ TEST(ReplaceUmlauts, ReplacesEachOfTheSevenCharacters)
     EXPECT_EQ(ReplaceUmlauts(text), "Strasse");
     text = "äöüÄÖÜß";
     EXPECT_EQ(ReplaceUmlauts(text), "aeoeueAEOEUEss");
-    text = "ääß";
-    EXPECT_EQ(ReplaceUmlauts(text), "aeaess");
 }
 
 TEST(ReplaceUmlauts, LeavesOtherAccentedLettersAlone)
@@ -131,6 +120,7 @@ TEST(EntryNames, FollowTheNameTable)
         {"Heise: c't", "heise_ct", "Heise: c't"},
         {"Tom's Blog", "toms_blog", "Tom's Blog"},
         {"ÄÖÜ", "aeoeue", "AEOEUE"},
+        {"", "", ""},
     };
     for (const NameCase& c : cases) {
         EXPECT_EQ(EntryFileStem(c.name), c.stem) << c.name;
@@ -169,8 +159,6 @@ TEST(FilterKey, NameModeDropsWhatCannotStandInAName)
 {
     for (char c : std::string("/\\:*<>\"#;=[]^\t%$()"))
         EXPECT_EQ(Filtered(static_cast<unsigned char>(c), 1), 0) << c;
-    EXPECT_EQ(Filtered(0, 1), 0);
-    EXPECT_EQ(Filtered(27, 1), 0); // Escape
 
     const std::set<int> keptBelow48 = {' ', '!', '&', '\'', '+', '-'};
     for (int code = 0; code < 48; ++code) {
@@ -220,25 +208,17 @@ TEST(FilterKey, CaseModesChangeOnlyAsciiLetters)
 {
     EXPECT_EQ(Filtered('a', 5), 'A');
     EXPECT_EQ(Filtered('z', 5), 'Z');
-    EXPECT_EQ(Filtered('A', 5), 'A');
-    EXPECT_EQ(Filtered('{', 5), '{');
+    EXPECT_EQ(Filtered('{', 5), '{'); // the code after z
     EXPECT_EQ(Filtered(':', 5), ':');
 
     EXPECT_EQ(Filtered('A', 6), 'a');
     EXPECT_EQ(Filtered('Z', 6), 'z');
-    EXPECT_EQ(Filtered('z', 6), 'z');
-    EXPECT_EQ(Filtered('@', 6), '@');
+    EXPECT_EQ(Filtered('@', 6), '@'); // the code before A
     EXPECT_EQ(Filtered('[', 6), '[');
 }
 
-TEST(FilterKey, ReturnsTheCodeItStores)
+TEST(FilterKey, UnknownModesLetEveryKeyPass)
 {
-    int code = 'b';
-    EXPECT_EQ(FilterKey(code, 4), 'B');
-    EXPECT_EQ(code, 'B');
-    code = '/';
-    EXPECT_EQ(FilterKey(code, 1), 0);
-    EXPECT_EQ(code, 0);
-    code = '/';
-    EXPECT_EQ(FilterKey(code, 9), '/'); // unknown mode: unchanged
+    EXPECT_EQ(Filtered('/', 0), '/');
+    EXPECT_EQ(Filtered('a', 9), 'a');
 }
