@@ -55,13 +55,13 @@ enum class RasterOp : std::uint32_t {
     NotSrcErase = 0x001100A6,  // ~(S | D)
     MergePaint = 0x00BB0226,   // ~S | D
     DstInvert = 0x00550009,    // ~D
-    Blackness = 0x00000042,    // 0
-    Whiteness = 0x00FF0062,    // 1
+    Blackness = 0x00000042,    // all bits clear
+    Whiteness = 0x00FF0062,    // all bits set
 };
 
 class cImage final : public DrawingSurface {
 public:
-    // Larger pixel buffers are refused rather than attempted.
+    // A size whose buffer would be larger fails cleanly rather than exhausting memory.
     static constexpr std::int64_t kMaxImageBytes = std::int64_t{1} << 30;
 
     cImage() = default;

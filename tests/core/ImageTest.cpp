@@ -42,23 +42,6 @@ TEST(ImageLayout, RowsArePaddedToWholeWordsAtEveryBitCount)
     }
 }
 
-TEST(ImageLayout, HeaderDescribesAnUncompressedBottomUpBitmap)
-{
-    cImage image;
-    ASSERT_TRUE(image.Create(5, 7, 4));
-    const BitmapInfoHeader& h = image.Header();
-    EXPECT_EQ(h.size, 40u);
-    EXPECT_EQ(h.width, 5);
-    EXPECT_EQ(h.height, 7);
-    EXPECT_EQ(h.planes, 1);
-    EXPECT_EQ(h.bitCount, 4);
-    EXPECT_EQ(h.compression, 0u);
-    EXPECT_EQ(h.clrUsed, 0u);
-    EXPECT_EQ(image.Width(), 5);
-    EXPECT_EQ(image.Height(), 7);
-    EXPECT_EQ(image.BitCount(), 4);
-}
-
 TEST(ImageLayout, FirstRowInMemoryIsTheBottomRow)
 {
     cImage colour;
@@ -148,14 +131,6 @@ TEST(ImageCreate, FailureLeavesTheObjectEmpty)
     EXPECT_EQ(image.Height(), 0);
     EXPECT_EQ(image.BitCount(), 0);
     EXPECT_TRUE(image.ColorTable().empty());
-}
-
-TEST(ImageCreate, ReplacesThePreviousPictureWithBlack)
-{
-    auto image = Make24(3, 3, [](int, int) { return Grey(200); });
-    ASSERT_TRUE(image->Create(4, 2, 8));
-    EXPECT_EQ(image->Width(), 4);
-    EXPECT_EQ(PixelAt(*image, 3, 1), Grey(0));
 }
 
 TEST(ImageSurface, PixelsOutsideTheImageReadAsBlack)
