@@ -2,6 +2,7 @@
 
 #include "common/CodePage.h"
 #include "common/FileIo.h"
+#include "common/FileStamp.h"
 #include "common/IniLines.h"
 
 #include <filesystem>
@@ -15,8 +16,7 @@ namespace {
 // The parsed copy of one file: folded section name -> folded key -> value (Windows-1252,
 // unquoted, not yet cut). Only the first section and the first key of a name are kept.
 struct ParsedIni {
-    std::uintmax_t size = 0;
-    fs::file_time_type time{};
+    FileStamp stamp;
     std::unordered_map<std::string, std::unordered_map<std::string, std::string>> sections;
 };
 
@@ -47,15 +47,11 @@ private:
 
     const ParsedIni* Current(const std::string& file)
     {
-        std::error_code ec;
-        const fs::path path = FsPath(file);
-        const std::uintmax_t size = fs::file_size(path, ec);
-        if (ec) { files_.erase(file); return nullptr; }
-        const fs::file_time_type time = fs::last_write_time(path, ec);
-        if (ec) { files_.erase(file); return nullptr; }
+        const std::optional<FileStamp> stamp = GetFileStamp(file);
+        if (!stamp) { files_.erase(file); return nullptr; }
 
         const auto it = files_.find(file);
-        if (it != files_.end() && it->second.size == size && it->second.time == time)
+        if (it != files_.end() && it->second.stamp == *stamp)
             return &it->second;
 
         const std::optional<std::string> bytes = ReadWholeFile(file);
@@ -63,9 +59,8 @@ private:
         if (files_.size() >= kMaxFiles && it == files_.end()) files_.clear();
         ParsedIni& parsed = files_[file];
         parsed = Parse(*bytes);
-        // The size and time seen before reading: a change made while reading is seen next time.
-        parsed.size = size;
-        parsed.time = time;
+        // The stamp seen before reading: a change made while reading is seen next time.
+        parsed.stamp = *stamp;
         return &parsed;
     }
 
