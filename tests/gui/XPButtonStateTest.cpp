@@ -94,6 +94,10 @@ TEST(XPButtonDefaults, NoSideFallsBelowHundredTwips)
     EXPECT_EQ(button.size(), QSize(90, 7));
     button.resize(7, 7);
     EXPECT_EQ(button.size(), QSize(7, 7));
+    // The smallest button still draws a whole frame.
+    const QImage image = button.grab().toImage();
+    EXPECT_EQ(image.pixel(3, 0) & 0xFFFFFF, 0x003C74u);
+    EXPECT_EQ(image.pixel(6, 3) & 0xFFFFFF, 0x003C74u);
 }
 
 TEST(XPButtonDefaults, CaptionMarksAccessKeyAndEscapesAmpersand)
