@@ -1,0 +1,164 @@
+#include "app/NewPageDialog.h"
+
+#include "app/ProgramContext.h"
+#include "app/ProgramEnd.h"
+#include "common/CodePage.h"
+#include "common/Files.h"
+#include "common/NameRules.h"
+#include "common/gui/DesktopServices.h"
+#include "common/gui/WindowHelpers.h"
+#include "controls/XPButton.h"
+#include "document/PageFile.h"
+#include "editor/MainWindow.h"
+
+#include <QCloseEvent>
+#include <QHBoxLayout>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QVBoxLayout>
+
+namespace {
+const char* const kCaption = "Neue Pinwall-Seite erstellen";
+const char* const kNameLabel = "Bezeichnung:";
+const char* const kInitialName = "Pinwall";
+const char* const kApply = "Übernehmen";
+const char* const kCancel = "Abbrechen";
+const char* const kPageExists = "Datei existiert bereits. Bitte Bezeichnung ändern.   ";
+const char* const kBadName = "Die Bezeichnung darf keines der Zeichen \\ / : * ? \" < > | enthalten.   ";
+}
+
+bool IsUsablePageName(const QString& name)
+{
+    if (name.isEmpty() || name == "." || name == "..") return false;
+    for (const QChar c : name) {
+        if (c.unicode() < 32 || c.unicode() == 127 || QStringLiteral("\\/:*?\"<>|").contains(c)) return false;
+    }
+    return true;
+}
+
+frmNewPage::frmNewPage(ProgramContext& context, frmMain& editor, QWidget* parent)
+    : QWidget(parent, Qt::Window | Qt::Dialog), context_(context), editor_(editor)
+{
+    setObjectName("frmNewPage");
+    setAttribute(Qt::WA_DeleteOnClose);
+    setWindowTitle(QString::fromUtf8(kCaption));
+
+    Label1 = new QLabel(QString::fromUtf8(kNameLabel), this);
+    Label1->setObjectName("Label1");
+    Text1 = new QLineEdit(QString::fromUtf8(kInitialName), this);
+    Text1->setObjectName("Text1");
+    Text1->setAccessibleName(Label1->text());
+    Label1->setBuddy(Text1);
+    Text1->installEventFilter(this);
+
+    ccXPButton1 = new ccXPButton(this);
+    ccXPButton1->setObjectName("ccXPButton1");
+    ccXPButton1->setCaption(QString::fromUtf8(kApply));
+    ccXPButton2 = new ccXPButton(this);
+    ccXPButton2->setObjectName("ccXPButton2");
+    ccXPButton2->setCaption(QString::fromUtf8(kCancel));
+    for (ccXPButton* button : {ccXPButton1, ccXPButton2}) button->setFixedSize(110, 27);
+
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch();
+    buttons->addWidget(ccXPButton1);
+    buttons->addWidget(ccXPButton2);
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(Label1);
+    layout->addWidget(Text1);
+    layout->addStretch();
+    layout->addLayout(buttons);
+    resize(340, 130);
+
+    connect(ccXPButton1, &ccXPButton::Click, this, &frmNewPage::CreateNewPage);
+    connect(ccXPButton2, &ccXPButton::Click, this, &frmNewPage::CancelNewPage);
+    connect(Text1, &QLineEdit::returnPressed, this, &frmNewPage::CreateNewPage);
+}
+
+void frmNewPage::BackToNameField()
+{
+    Text1->setCursorPosition(Text1->text().size());
+    Text1->setFocus();
+}
+
+void frmNewPage::CreateNewPage()
+{
+    const QString name = Text1->text();
+    if (name.isEmpty()) {
+        Text1->setFocus();
+        return;
+    }
+    // Refused before anything is made: such a name would give a page that can never be saved,
+    // or folders outside the pages folder.
+    if (!IsUsablePageName(name)) {
+        ShowMessage(QString::fromUtf8(kBadName), kMessageInformation);
+        BackToNameField();
+        return;
+    }
+
+    const std::string page = name.toStdString();
+    PageState next = context_.Page;
+    SetPageNames(context_.Paths, page, next);
+    for (std::string folder : {next.PageFolder, next.ImagesFolder}) {
+        if (!DirExists(folder)) MakePath(folder);
+    }
+    if (FileExists(next.PageFile)) {
+        ShowMessage(QString::fromUtf8(kPageExists), kMessageInformation);
+        BackToNameField();
+        return;
+    }
+
+    next.Columns = 3;
+    context_.Page = next;  // pictures and their flags stay those of the page open before
+    CreatePageFile(context_.Paths, page);
+    editor_.SetColumns();
+    editor_.setWindowTitle(QString::fromStdString(context_.Paths.Title + " - " + page));
+    editor_.SetColumnLists(ColumnLists{});
+    editor_.show();
+    finished_ = true;
+    close();
+}
+
+void frmNewPage::CancelNewPage()
+{
+    if (finished_) return;
+    finished_ = true;
+    if (context_.NewPageFromEditor) {
+        editor_.show();
+        close();
+    } else {
+        close();
+        EndProgram();
+    }
+}
+
+void frmNewPage::showEvent(QShowEvent* event)
+{
+    QWidget::showEvent(event);
+    if (placed_) return;
+    placed_ = true;
+    CenterForm(*this);
+    Text1->selectAll();
+    Text1->setFocus();
+}
+
+void frmNewPage::closeEvent(QCloseEvent* event)
+{
+    if (!finished_) CancelNewPage();
+    QWidget::closeEvent(event);
+}
+
+bool frmNewPage::eventFilter(QObject* watched, QEvent* event)
+{
+    // Typed names pass the name filter; pasted text does not (as everywhere in the program).
+    if (watched == Text1 && event->type() == QEvent::KeyPress) {
+        const QString text = static_cast<QKeyEvent*>(event)->text();
+        if (text.size() == 1 && text[0].unicode() >= 32) {
+            const std::string ansi = Utf8ToCp1252(text.toStdString());
+            int code = ansi.size() == 1 ? static_cast<unsigned char>(ansi[0]) : '?';
+            if (FilterKey(code, 1) == 0) return true;
+        }
+    }
+    return QWidget::eventFilter(watched, event);
+}

@@ -1,0 +1,44 @@
+// frmNewPage, the new page dialog: asks for the name of a new link page, creates its folders
+// and page file and opens it, empty, in the editor.
+#pragma once
+
+#include <QWidget>
+
+class QLabel;
+class QLineEdit;
+class ccXPButton;
+class frmMain;
+struct ProgramContext;
+
+class frmNewPage : public QWidget {
+    Q_OBJECT
+
+public:
+    frmNewPage(ProgramContext& context, frmMain& editor, QWidget* parent = nullptr);
+
+    void CreateNewPage();  // "Übernehmen"
+    void CancelNewPage();  // "Abbrechen" or closing the window
+
+    QLineEdit* NameField() const { return Text1; }
+
+protected:
+    void showEvent(QShowEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void BackToNameField();
+
+    ProgramContext& context_;
+    frmMain& editor_;
+    bool finished_ = false;
+    bool placed_ = false;
+
+    QLabel* Label1;
+    QLineEdit* Text1;
+    ccXPButton* ccXPButton1;  // "Übernehmen"
+    ccXPButton* ccXPButton2;  // "Abbrechen"
+};
+
+// True when the name can be a file and folder name on Windows and on Linux.
+bool IsUsablePageName(const QString& name);

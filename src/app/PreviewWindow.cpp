@@ -1,0 +1,60 @@
+#include "app/PreviewWindow.h"
+
+#include "common/gui/WindowHelpers.h"
+
+#include <QUrl>
+#include <QWebEngineView>
+
+namespace {
+const char* const kCaption = "Browser-Vorschau";
+constexpr int kWidthMarginTwips = 120;
+constexpr int kHeightMarginTwips = 440;
+}
+
+QSize PreviewBrowserSize(QSize window, QSize current)
+{
+    const int width = (window.width() * kTwipsPerPixel - kWidthMarginTwips) / kTwipsPerPixel;
+    const int height = (window.height() * kTwipsPerPixel - kHeightMarginTwips) / kTwipsPerPixel;
+    return QSize(width >= 0 ? width : current.width(), height >= 0 ? height : current.height());
+}
+
+frmPreview::frmPreview(QWidget* parent) : QWidget(parent, Qt::Window)
+{
+    setObjectName("frmPreview");
+    setWindowTitle(QString::fromUtf8(kCaption));
+    WebBrowser1 = new QWebEngineView(this);
+    WebBrowser1->setObjectName("WebBrowser1");
+    WebBrowser1->setAccessibleName("WebBrowser1");
+    WebBrowser1->move(0, 0);
+    resize(800, 600);
+}
+
+void frmPreview::ShowFile(const QString& path)
+{
+    WebBrowser1->load(QUrl::fromLocalFile(path));
+}
+
+void frmPreview::showEvent(QShowEvent* event)
+{
+    QWidget::showEvent(event);
+    if (!placed_) {
+        placed_ = true;
+        move(0, 0);
+    }
+    FitBrowser();
+}
+
+void frmPreview::resizeEvent(QResizeEvent* event)
+{
+    QWidget::resizeEvent(event);
+    FitBrowser();
+}
+
+void frmPreview::FitBrowser()
+{
+    // The margins were meant for the window's outer size; the browser never reaches beyond the
+    // window's inside.
+    const QSize outer = isVisible() ? frameGeometry().size() : size();
+    const QSize wanted = PreviewBrowserSize(outer, WebBrowser1->size());
+    WebBrowser1->resize(wanted.boundedTo(size()));
+}

@@ -1,0 +1,72 @@
+#include "app/ProgramWindows.h"
+
+#include "app/NewPageDialog.h"
+#include "app/PreviewWindow.h"
+#include "app/StartWindow.h"
+#include "common/SystemFolders.h"
+#include "common/gui/DesktopServices.h"
+#include "editor/MainWindow.h"
+
+#include <QCoreApplication>
+
+ProgramWindows::ProgramWindows() = default;
+ProgramWindows::~ProgramWindows() = default;
+
+FirstWindow ProgramWindows::StartUp(const QString& programFile)
+{
+    InitAppPaths(context_.Paths, programFile.toStdString());
+    editor_ = std::make_unique<frmMain>(context_);
+    connect(editor_.get(), &frmMain::newPageRequested, this, [this] { ShowNewPageDialog(); });
+    connect(editor_.get(), &frmMain::loadPageRequested, this, [this] { ShowStartWindow(); });
+    SetPendingEventsHandler([] { QCoreApplication::processEvents(); });
+    InitFileHandling(context_.Paths);
+    InitFolders(context_.Paths);
+    context_.NewPageFromEditor = false;
+    SetDefaultTitle(QString::fromStdString(context_.Paths.Title));
+
+    ColumnLists columns;
+    StartPageMarks marks;
+    const StartUpDecision decision = DecideStartUp(context_.Paths, context_.Page, columns, marks);
+    switch (decision.window) {
+    case FirstWindow::Editor:
+        editor_->SetColumnLists(columns);
+        editor_->SetMarks(marks);
+        editor_->SetPreviewChecked(decision.previewChecked);
+        editor_->SetColumns();
+        editor_->setWindowTitle(QString::fromStdString(context_.Paths.Title + " - " + context_.Page.PageName));
+        editor_->show();
+        break;
+    case FirstWindow::StartWindow:
+        ShowStartWindow();
+        break;
+    case FirstWindow::NewPageDialog:
+        ShowNewPageDialog();
+        break;
+    }
+    return decision.window;
+}
+
+frmStart& ProgramWindows::ShowStartWindow()
+{
+    if (!start_) start_ = new frmStart(context_, *editor_);
+    start_->FillPageList();
+    start_->show();
+    start_->raise();
+    start_->activateWindow();
+    return *start_;
+}
+
+frmNewPage& ProgramWindows::ShowNewPageDialog()
+{
+    if (!newPage_) newPage_ = new frmNewPage(context_, *editor_);
+    newPage_->show();
+    newPage_->raise();
+    newPage_->activateWindow();
+    return *newPage_;
+}
+
+frmPreview& ProgramWindows::Preview()
+{
+    if (!preview_) preview_ = std::make_unique<frmPreview>();
+    return *preview_;
+}

@@ -1,0 +1,46 @@
+// Start-up of Pinwall-Builder and the windows it owns: the editor, created hidden and kept
+// until the program ends, and the start window, new page dialog and preview it opens.
+#pragma once
+
+#include "app/NewPageDialog.h"
+#include "app/ProgramContext.h"
+#include "app/StartWindow.h"
+#include "document/StartUp.h"
+
+#include <QObject>
+#include <QPointer>
+#include <QString>
+
+#include <memory>
+
+class frmMain;
+class frmPreview;
+
+class ProgramWindows : public QObject {
+    Q_OBJECT
+
+public:
+    ProgramWindows();
+    ~ProgramWindows() override;
+
+    // Fixes the program's folders from the path of its program file, creates the missing
+    // working folders and opens the first window. Returns which one it opened.
+    FirstWindow StartUp(const QString& programFile);
+
+    // The start window, filled with the saved pages (again, when it is open already).
+    frmStart& ShowStartWindow();
+    frmNewPage& ShowNewPageDialog();
+    frmPreview& Preview();
+
+    ProgramContext& Context() { return context_; }
+    frmMain& Editor() { return *editor_; }
+    frmStart* StartWindow() const { return start_; }
+    frmNewPage* NewPageDialog() const { return newPage_; }
+
+private:
+    ProgramContext context_;
+    std::unique_ptr<frmMain> editor_;
+    QPointer<frmStart> start_;
+    QPointer<frmNewPage> newPage_;
+    std::unique_ptr<frmPreview> preview_;
+};

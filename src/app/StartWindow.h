@@ -1,0 +1,43 @@
+// frmStart, the start window: lists the saved link pages and opens the picked one in the editor.
+#pragma once
+
+#include "common/FileList.h"
+
+#include <QWidget>
+
+class QLabel;
+class QListWidget;
+class ccXPButton;
+class frmMain;
+struct ProgramContext;
+
+class frmStart : public QWidget {
+    Q_OBJECT
+
+public:
+    frmStart(ProgramContext& context, frmMain& editor, QWidget* parent = nullptr);
+
+    // Adds the names of the saved pages to the list; the list is not emptied first.
+    void FillPageList();
+    // Opens the selected page in the editor, records it as the last page and closes.
+    void OpenPickedPage();
+
+    QListWidget* PageList() const { return lstPinwall; }
+
+protected:
+    void showEvent(QShowEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    ProgramContext& context_;
+    frmMain& editor_;
+    bool opened_ = false;
+    bool placed_ = false;
+
+    QLabel* Label1;
+    QListWidget* lstPinwall;
+    FileList filPnwFiles;
+    ccXPButton* ccXPButton2;  // "Laden..."
+    ccXPButton* ccXPButton1;  // "Abbrechen"
+};
