@@ -153,13 +153,14 @@ def back01_paper():
     for _ in range(14):
         x, y = rng.uniform(0, w), rng.uniform(0, h)
         a, n = rng.uniform(0, math.pi), rng.uniform(6, 16)
+        shade = rng.choice((30, 40, 50))
         for ox in (0, w, 2 * w):
             for oy in (0, h, 2 * h):
                 d.line([(x + ox, y + oy), (x + ox + n * math.cos(a), y + oy + n * math.sin(a))],
-                       fill=rng.choice((40, 55, 70)) if ox == oy == 0 else 55, width=1)
+                       fill=shade, width=1)
     fib = fib.crop((w, h, 2 * w, 2 * h)).filter(ImageFilter.GaussianBlur(0.4))
     dark = Image.new("RGB", (w, h), hexrgb("#d9cfb8"))
-    img = Image.composite(dark, img, fib.point(lambda v: v // 4))
+    img = Image.composite(dark, img, fib)
     return img
 
 
