@@ -17,6 +17,7 @@
 #include <QRadioButton>
 #include <QSignalSpy>
 #include <QTest>
+#include <QTimer>
 
 namespace {
 
@@ -158,4 +159,18 @@ TEST_F(MainWindowTest, EveryControlHasANameForAssistiveTechnology)
             EXPECT_FALSE(AccessibleName(widget).isEmpty()) << widget->objectName().toStdString();
         }
     }
+}
+
+TEST_F(MainWindowTest, ClosingTheEditorEndsTheProgramWhileOtherWindowsAreOpen)
+{
+    Open();
+    window->show();
+    QWidget otherWindow;  // say, the link dialog: its being open must not keep the program alive
+    otherWindow.show();
+    QTimer::singleShot(0, window.get(), [this] { window->close(); });
+    QTimer giveUp;  // on the stack, so it cannot fire into a later test
+    giveUp.setSingleShot(true);
+    QObject::connect(&giveUp, &QTimer::timeout, [] { QCoreApplication::exit(1); });
+    giveUp.start(5000);
+    EXPECT_EQ(QApplication::exec(), 0);
 }
