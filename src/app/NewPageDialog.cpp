@@ -38,7 +38,7 @@ bool IsUsablePageName(const QString& name)
 }
 
 frmNewPage::frmNewPage(ProgramContext& context, frmMain& editor, QWidget* parent)
-    : QWidget(parent, Qt::Window | Qt::Dialog), context_(context), editor_(editor)
+    : QDialog(parent), context_(context), editor_(editor)
 {
     setObjectName("frmNewPage");
     setAttribute(Qt::WA_DeleteOnClose);
@@ -135,7 +135,7 @@ void frmNewPage::CancelNewPage()
 
 void frmNewPage::showEvent(QShowEvent* event)
 {
-    QWidget::showEvent(event);
+    QDialog::showEvent(event);
     if (placed_) return;
     placed_ = true;
     CenterForm(*this);
@@ -146,7 +146,7 @@ void frmNewPage::showEvent(QShowEvent* event)
 void frmNewPage::closeEvent(QCloseEvent* event)
 {
     if (!finished_) CancelNewPage();
-    QWidget::closeEvent(event);
+    QDialog::closeEvent(event);
 }
 
 bool frmNewPage::eventFilter(QObject* watched, QEvent* event)
@@ -160,5 +160,5 @@ bool frmNewPage::eventFilter(QObject* watched, QEvent* event)
             if (FilterKey(code, 1) == 0) return true;
         }
     }
-    return QWidget::eventFilter(watched, event);
+    return QDialog::eventFilter(watched, event);
 }

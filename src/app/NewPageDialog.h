@@ -2,7 +2,7 @@
 // and page file and opens it, empty, in the editor.
 #pragma once
 
-#include <QWidget>
+#include <QDialog>
 
 class QLabel;
 class QLineEdit;
@@ -10,7 +10,7 @@ class ccXPButton;
 class frmMain;
 struct ProgramContext;
 
-class frmNewPage : public QWidget {
+class frmNewPage : public QDialog {
     Q_OBJECT
 
 public:
@@ -20,6 +20,9 @@ public:
     void CancelNewPage();  // "Abbrechen" or closing the window
 
     QLineEdit* NameField() const { return Text1; }
+
+    // Escape and the window's close button cancel through closeEvent, like "Abbrechen".
+    void reject() override { close(); }
 
 protected:
     void showEvent(QShowEvent* event) override;

@@ -5,6 +5,8 @@
 #include "app/StartWindow.h"
 #include "common/SystemFolders.h"
 #include "common/gui/DesktopServices.h"
+#include "common/gui/WindowHelpers.h"
+#include "output/PageGenerator.h"
 #include "editor/MainWindow.h"
 
 #include <QCoreApplication>
@@ -18,6 +20,7 @@ FirstWindow ProgramWindows::StartUp(const QString& programFile)
     editor_ = std::make_unique<frmMain>(context_);
     connect(editor_.get(), &frmMain::newPageRequested, this, [this] { ShowNewPageDialog(); });
     connect(editor_.get(), &frmMain::loadPageRequested, this, [this] { ShowStartWindow(); });
+    connect(editor_.get(), &frmMain::saveRequested, this, &ProgramWindows::GeneratePage);
     SetPendingEventsHandler([] { QCoreApplication::processEvents(); });
     InitFileHandling(context_.Paths);
     InitFolders(context_.Paths);
@@ -69,4 +72,24 @@ frmPreview& ProgramWindows::Preview()
 {
     if (!preview_) preview_ = std::make_unique<frmPreview>();
     return *preview_;
+}
+
+void ProgramWindows::GeneratePage()
+{
+    const GenerateResult result = ::GeneratePage(context_.Paths, context_.Page, editor_->Columns());
+    if (!result.written) {
+        ShowMessage(QString::fromUtf8(kPageWriteErrorMessage), kMessageWarning);
+        return;
+    }
+    if (!editor_->PreviewChecked()) return;
+
+    frmPreview& preview = Preview();
+    preview.show();
+    if (result.previewSize) {
+        // The sizes are the window's outer size; the frame is known once the window is shown.
+        const QSize frame = preview.frameGeometry().size() - preview.size();
+        preview.resize(result.previewSize->width - frame.width(), result.previewSize->height - frame.height());
+    }
+    preview.raise();
+    preview.ShowFile(QString::fromStdString(result.indexFile));
 }

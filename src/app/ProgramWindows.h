@@ -32,6 +32,10 @@ public:
     frmNewPage& ShowNewPageDialog();
     frmPreview& Preview();
 
+    // "Speichern / HTML erstellen": stores the columns, writes the page and, with the preview
+    // option ticked, shows it in the preview window.
+    void GeneratePage();
+
     ProgramContext& Context() { return context_; }
     frmMain& Editor() { return *editor_; }
     frmStart* StartWindow() const { return start_; }

@@ -22,7 +22,7 @@ const char* const kCancel = "Abbrechen";
 }
 
 frmStart::frmStart(ProgramContext& context, frmMain& editor, QWidget* parent)
-    : QWidget(parent, Qt::Window | Qt::Dialog), context_(context), editor_(editor)
+    : QDialog(parent), context_(context), editor_(editor)
 {
     setObjectName("frmStart");
     setAttribute(Qt::WA_DeleteOnClose);
@@ -55,7 +55,7 @@ frmStart::frmStart(ProgramContext& context, frmMain& editor, QWidget* parent)
     resize(360, 300);
 
     connect(ccXPButton2, &ccXPButton::Click, this, &frmStart::OpenPickedPage);
-    connect(ccXPButton1, &ccXPButton::Click, this, &QWidget::close);
+    connect(ccXPButton1, &ccXPButton::Click, this, &QDialog::close);
     connect(lstPinwall, &QListWidget::itemDoubleClicked, this, [this] { OpenPickedPage(); });
 }
 
@@ -88,7 +88,7 @@ void frmStart::OpenPickedPage()
 
 void frmStart::showEvent(QShowEvent* event)
 {
-    QWidget::showEvent(event);
+    QDialog::showEvent(event);
     if (placed_) return;
     placed_ = true;
     CenterForm(*this);
@@ -97,7 +97,7 @@ void frmStart::showEvent(QShowEvent* event)
 
 void frmStart::closeEvent(QCloseEvent* event)
 {
-    QWidget::closeEvent(event);
+    QDialog::closeEvent(event);
     // Cancelled while the editor is not up (the window came at start-up): nothing else to show.
     if (!opened_ && !editor_.isVisible()) EndProgram();
 }
@@ -111,5 +111,5 @@ bool frmStart::eventFilter(QObject* watched, QEvent* event)
             return true;
         }
     }
-    return QWidget::eventFilter(watched, event);
+    return QDialog::eventFilter(watched, event);
 }

@@ -3,7 +3,7 @@
 
 #include "common/FileList.h"
 
-#include <QWidget>
+#include <QDialog>
 
 class QLabel;
 class QListWidget;
@@ -11,7 +11,7 @@ class ccXPButton;
 class frmMain;
 struct ProgramContext;
 
-class frmStart : public QWidget {
+class frmStart : public QDialog {
     Q_OBJECT
 
 public:
@@ -23,6 +23,9 @@ public:
     void OpenPickedPage();
 
     QListWidget* PageList() const { return lstPinwall; }
+
+    // Escape and the window's close button cancel through closeEvent, like "Abbrechen".
+    void reject() override { close(); }
 
 protected:
     void showEvent(QShowEvent* event) override;
