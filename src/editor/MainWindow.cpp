@@ -82,6 +82,7 @@ void frmMain::BuildBottomFrame(QWidget* client)
     using namespace MainWindowTexts;
     fraBottom = new QFrame(client);
     fraBottom->setObjectName(QStringLiteral("fraBottom"));
+    fraBottom->setAccessibleName(fraBottom->objectName());
     fraBottom->setFrameShape(QFrame::StyledPanel);
     fraBottom->setFrameShadow(QFrame::Sunken);
 

@@ -12,10 +12,10 @@
 #include "editor/ColumnListWidget.h"
 #include "editor/MainWindowTexts.h"
 
+#include <QCursor>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMetaMethod>
-#include <QCursor>
 
 namespace {
 
