@@ -18,8 +18,13 @@ void EndProgram()
         Handler()();
         return;
     }
+    // Windows that close on the way may ask to end the program themselves.
+    static bool ending = false;
+    if (ending) return;
+    ending = true;
     QApplication::closeAllWindows();
     QCoreApplication::quit();
+    ending = false;
 }
 
 std::function<void()> SetEndProgramHandler(std::function<void()> handler)

@@ -2,6 +2,8 @@
 // page generator read and set.
 #include "editor/MainWindow.h"
 
+#include "app/ProgramEnd.h"
+
 #include "app/ProgramContext.h"
 #include "common/Ini.h"
 #include "common/gui/ListHelpers.h"
@@ -270,5 +272,5 @@ void frmMain::closeEvent(QCloseEvent* event)
 {
     // Closing the editor ends the program at once; unsaved column changes are given up.
     event->accept();
-    QCoreApplication::quit();
+    EndProgram();
 }
