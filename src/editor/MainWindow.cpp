@@ -26,6 +26,7 @@
 #include <QPixmap>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QSignalBlocker>
 #include <QVBoxLayout>
 
 using namespace MainWindowLayout;
@@ -99,7 +100,10 @@ void frmMain::BuildBottomFrame(QWidget* client)
         group->addButton(option, columns);
         options->addWidget(option);
         optCol[columns] = option;
-        connect(option, &QRadioButton::clicked, this, [this, columns] { ChooseColumnCount(columns); });
+        // toggled, not clicked: the keyboard and assistive technology check options without a click.
+        connect(option, &QRadioButton::toggled, this, [this, columns](bool on) {
+            if (on) ChooseColumnCount(columns);
+        });
     }
     auto* countColumn = new QVBoxLayout;
     countColumn->setSpacing(2);
@@ -157,6 +161,7 @@ void frmMain::SetColumns()
 void frmMain::ChooseColumnCount(int columns)
 {
     if (columns >= kMinColumns && columns <= kColumnCount) {
+        const QSignalBlocker quiet(optCol[columns]);
         optCol[columns]->setChecked(true);
         m_context.Page.Columns = static_cast<std::int16_t>(columns);
     }

@@ -80,6 +80,11 @@ TEST_F(MainWindowTest, ChoosingAColumnCountWritesItAtOnceAndKeepsHiddenEntries)
     EXPECT_EQ(PageValue("Main", "Columns"), "5");
     EXPECT_FALSE(window->Column(4)->isHidden());
     EXPECT_EQ(window->Columns()[3], std::vector<std::string>{"Vier"});
+
+    // The keyboard and assistive technology check an option without clicking it.
+    window->findChild<QRadioButton*>("optCol6")->toggle();
+    EXPECT_EQ(PageValue("Main", "Columns"), "6");
+    EXPECT_FALSE(window->Column(5)->isHidden());
 }
 
 TEST_F(MainWindowTest, PreviewBoxWritesTheSettingsFileOnlyWhenClicked)
