@@ -8,6 +8,8 @@
 #include <filesystem>
 #include <mutex>
 #include <unordered_map>
+#include <unordered_set>
+#include <utility>
 
 namespace fs = std::filesystem;
 
@@ -119,6 +121,22 @@ std::string_view TrimBlanks(std::string_view s)
     return s;
 }
 
+// The key line with its value replaced, ended by CR LF.
+void AppendReplacedKeyLine(std::string& text, const std::string& old, const IniLine& line, std::string_view value)
+{
+    if (line.hasEquals) {
+        text.append(old, line.begin, line.valueBegin - line.begin);
+    } else {
+        // A key without "=": the value is filled into its line.
+        const std::string_view content(old.data() + line.begin, line.contentEnd - line.begin);
+        const std::string_view trimmed = TrimBlanks(content);
+        text.append(content.substr(0, static_cast<std::size_t>(trimmed.data() - content.data()) + trimmed.size()));
+        text += '=';
+    }
+    text += value;
+    text += "\r\n";
+}
+
 // The file's bytes after writing the key: an existing key line gets its value replaced, a new
 // key follows the last key line of its section, a new section goes at the end.
 std::string WithKeyWritten(const std::string& old, std::string_view section, std::string_view key,
@@ -147,18 +165,8 @@ std::string WithKeyWritten(const std::string& old, std::string_view section, std
         if (IniNamesEqual(line.name, key)) {
             std::string text;
             text.reserve(old.size() + value.size() + 4);
-            if (line.hasEquals) {
-                text.append(old, 0, line.valueBegin);
-            } else {
-                // A key without "=": the value is filled into its line.
-                text.append(old, 0, line.begin);
-                const std::string_view content(old.data() + line.begin, line.contentEnd - line.begin);
-                const std::string_view trimmed = TrimBlanks(content);
-                text.append(content.substr(0, static_cast<std::size_t>(trimmed.data() - content.data()) + trimmed.size()));
-                text += '=';
-            }
-            text += value;
-            text += "\r\n";
+            text.append(old, 0, line.begin);
+            AppendReplacedKeyLine(text, old, line, value);
             text.append(old, line.end, std::string::npos);
             return text;
         }
@@ -175,6 +183,96 @@ std::string WithKeyWritten(const std::string& old, std::string_view section, std
     text += value;
     text += "\r\n";
     text.append(old, anchor.end, std::string::npos);
+    return text;
+}
+
+using KeyValues = std::vector<std::pair<std::string, std::string>>;
+
+// True when the keys of a group can be written from one scan of the file with the same result
+// as one after the other: no two keys of one name, and the section header and every key line
+// read back under the names they were written with.
+bool WritableInOnePass(std::string_view section, const KeyValues& keys)
+{
+    if (keys.size() < 2) return false;
+    std::unordered_set<std::string> names;
+    for (const auto& [key, value] : keys) {
+        const std::string text = NewSectionText(section, key, "");
+        const std::vector<IniLine> lines = ScanIniLines(text);
+        if (lines.size() != 2 || lines[0].kind != IniLineKind::Section || !IniNamesEqual(lines[0].name, section) ||
+            lines[1].kind != IniLineKind::Key || !lines[1].hasEquals || !IniNamesEqual(lines[1].name, key))
+            return false;
+        if (!names.insert(IniFoldCase(key)).second) return false;
+    }
+    return true;
+}
+
+// WithKeyWritten for every key of one section in turn, from one scan of the file: a page's
+// columns hold thousands of keys, and rescanning the file for each made storing them quadratic.
+std::string WithSectionKeysWritten(const std::string& old, std::string_view section, const KeyValues& keys)
+{
+    const std::vector<IniLine> lines = ScanIniLines(old);
+    std::size_t sectionLine = lines.size();
+    for (std::size_t i = 0; i < lines.size(); ++i) {
+        if (lines[i].kind == IniLineKind::Section && IniNamesEqual(lines[i].name, section)) {
+            sectionLine = i;
+            break;
+        }
+    }
+
+    std::string text;
+    text.reserve(old.size() + keys.size() * 32);
+    if (sectionLine == lines.size()) {
+        text = old;
+        if (!text.empty() && text.back() != '\n' && text.back() != '\r') text += "\r\n";
+        text += '[';
+        text += section;
+        text += "]\r\n";
+        for (const auto& [key, value] : keys) {
+            text += key;
+            text += '=';
+            text += value;
+            text += "\r\n";
+        }
+        return text;
+    }
+
+    // The first key line of each name in the section, and the last key line of the section.
+    std::unordered_map<std::string, std::size_t> keyLines;
+    std::size_t sectionEnd = sectionLine + 1;
+    std::size_t lastKeyLine = sectionLine;
+    for (; sectionEnd < lines.size() && lines[sectionEnd].kind != IniLineKind::Section; ++sectionEnd) {
+        if (lines[sectionEnd].kind != IniLineKind::Key) continue;
+        keyLines.try_emplace(IniFoldCase(lines[sectionEnd].name), sectionEnd);
+        lastKeyLine = sectionEnd;
+    }
+
+    std::unordered_map<std::size_t, std::string_view> replaced;
+    std::string appended;
+    for (const auto& [key, value] : keys) {
+        const auto it = keyLines.find(IniFoldCase(key));
+        if (it != keyLines.end()) {
+            replaced[it->second] = value;
+        } else {
+            appended += key;
+            appended += '=';
+            appended += value;
+            appended += "\r\n";
+        }
+    }
+
+    text.append(old, 0, lines[sectionLine].begin);
+    for (std::size_t i = sectionLine; i < sectionEnd; ++i) {
+        const IniLine& line = lines[i];
+        const auto r = replaced.find(i);
+        if (r != replaced.end()) {
+            AppendReplacedKeyLine(text, old, line, r->second);
+        } else {
+            text.append(old, line.begin, line.end - line.begin);
+            if (i == lastKeyLine && !appended.empty() && line.end == line.contentEnd) text += "\r\n";
+        }
+        if (i == lastKeyLine) text += appended;
+    }
+    text.append(old, lines[sectionEnd - 1].end, std::string::npos);
     return text;
 }
 
@@ -196,11 +294,19 @@ bool WriteIniKeys(const std::vector<IniKeyValue>& keys, const std::string& file)
     std::error_code ec;
     if (!text && fs::exists(FsPath(file), ec)) return false;  // present but unreadable: leave it alone
 
-    for (const IniKeyValue& kv : keys) {
-        const std::string section(TrimBlanks(Utf8ToCp1252(kv.section)));
-        const std::string key(TrimBlanks(Utf8ToCp1252(kv.key)));
-        const std::string value = OneLine(Utf8ToCp1252(kv.value));
-        text = text ? WithKeyWritten(*text, section, key, value) : NewSectionText(section, key, value);
+    // Runs of keys of one section are written together.
+    for (std::size_t i = 0; i < keys.size();) {
+        const std::string section(TrimBlanks(Utf8ToCp1252(keys[i].section)));
+        KeyValues group;
+        for (const std::size_t first = i; i < keys.size() && keys[i].section == keys[first].section; ++i) {
+            group.emplace_back(std::string(TrimBlanks(Utf8ToCp1252(keys[i].key))), OneLine(Utf8ToCp1252(keys[i].value)));
+        }
+        if (!text) text.emplace();  // a missing file starts empty
+        if (WritableInOnePass(section, group)) {
+            text = WithSectionKeysWritten(*text, section, group);
+        } else {
+            for (const auto& [key, value] : group) text = WithKeyWritten(*text, section, key, value);
+        }
     }
     if (!text) return true;
     const bool written = WriteFileAtomically(file, *text);

@@ -35,8 +35,9 @@ std::vector<IniLine> ScanIniLines(std::string_view text)
     while (pos < text.size()) {
         IniLine line;
         line.begin = pos;
-        std::size_t eol = text.find_first_of("\r\n", pos);
-        if (eol == std::string_view::npos) eol = text.size();
+        // A plain loop: find_first_of tests every byte against the set with a call of its own.
+        std::size_t eol = pos;
+        while (eol < text.size() && text[eol] != '\r' && text[eol] != '\n') ++eol;
         line.contentEnd = eol;
         if (eol < text.size()) {
             line.end = eol + 1;
