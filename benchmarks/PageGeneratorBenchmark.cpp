@@ -10,6 +10,8 @@
 
 #include <filesystem>
 #include <fstream>
+#include <map>
+#include <memory>
 #include <random>
 
 namespace {
@@ -56,9 +58,19 @@ private:
     std::filesystem::path root_;
 };
 
+// One program folder per size for the whole run: the benchmark calls its function several
+// times, and making thousands of files each time would swamp the file system it measures.
+BenchProgram& ProgramWith(int entries)
+{
+    static std::map<int, std::unique_ptr<BenchProgram>> programs;
+    std::unique_ptr<BenchProgram>& program = programs[entries];
+    if (!program) program = std::make_unique<BenchProgram>(entries);
+    return *program;
+}
+
 void BM_GeneratePage(benchmark::State& state)
 {
-    BenchProgram program(static_cast<int>(state.range(0)));
+    BenchProgram& program = ProgramWith(static_cast<int>(state.range(0)));
     for (auto _ : state) {
         const GenerateResult result = GeneratePage(program.paths, program.page, program.columns);
         if (!result.written) state.SkipWithError("index.html not written");

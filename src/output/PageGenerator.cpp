@@ -4,12 +4,13 @@
 #include "common/CodePage.h"
 #include "common/FileIo.h"
 #include "common/Files.h"
-#include "common/Ini.h"
 #include "common/NameRules.h"
 #include "output/HeaderForms.h"
+#include "output/IniSnapshot.h"
 #include "output/PageHtml.h"
 #include "output/PagePictures.h"
 
+#include <optional>
 #include <utility>
 
 namespace {
@@ -17,7 +18,8 @@ namespace {
 class PageBuilder {
 public:
     PageBuilder(const AppPaths& paths, const PageState& page)
-        : paths_(paths), page_(page), columns_(ClampColumnCount(page.Columns)) {}
+        : paths_(paths), page_(page), columns_(ClampColumnCount(page.Columns)), pageKeys_(page.PageFile),
+          images_(page.ImagesFolder) {}
 
     std::string Build()
     {
@@ -35,7 +37,7 @@ public:
 private:
     std::string Read(const std::string& section, const std::string& key, std::string_view def) const
     {
-        return ReadIni(section, key, page_.PageFile, def);
+        return pageKeys_.Read(section, key, def);
     }
 
     int ReadCount(const std::string& section) const
@@ -47,7 +49,7 @@ private:
     void RefreshPicture(const std::string& name, const char* target)
     {
         if (const auto source = PictureIn(paths_.BackFolder, name))
-            CopyPictureReplacing(*source, page_.ImagesFolder + target);
+            images_.CopyReplacing(*source, target);
     }
 
     // Returns the number of forms the page file lists.
@@ -75,7 +77,7 @@ private:
                 ReadHeaderForm(paths_, Read("DirectSearch", "Entry" + std::to_string(i), "")).value_or(HeaderForm{});
             for (const std::string& image : form.images) {
                 if (const auto source = PictureIn(paths_.FormsFolder, image))
-                    CopyPictureIfMissing(*source, page_.ImagesFolder + LowerCaseCp1252(image));
+                    images_.CopyIfMissing(*source, LowerCaseCp1252(image));
             }
             std::string width = form.widthAttribute;
             if (width.empty()) width = count < perRow ? "width=\"482\" " : "width=\"320\" ";
@@ -104,14 +106,14 @@ private:
             SpacesToUnderscores(fileBase);
             // Banners.txt names its sections by the banner's name as it stands, as the banner
             // editor writes them.
-            const std::string link = LinkWithScheme(ReadIni(name, "Link", paths_.BannersFile, ""));
-            const std::string info = ReadIni(name, "Info", paths_.BannersFile, name);
+            const std::string link = LinkWithScheme(BannerKeys().Read(name, "Link", ""));
+            const std::string info = BannerKeys().Read(name, "Info", name);
             std::string picture;
             for (const char* extension : {".gif", ".jpg"}) {
                 if (!IsPlainFileName(name)) break;
                 if (const auto source = PictureIn(paths_.BannerFolder, name + extension)) {
                     picture = fileBase + extension;
-                    CopyPictureIfMissing(*source, page_.ImagesFolder + picture);
+                    images_.CopyIfMissing(*source, picture);
                     break;
                 }
             }
@@ -158,13 +160,23 @@ private:
             AppendTextEntry(html_, link, name);
             return;
         }
-        CopyPictureIfMissing(*source, page_.ImagesFolder + picture);
+        images_.CopyIfMissing(*source, picture);
         AppendPictureEntry(html_, link, "images/" + picture, info);
+    }
+
+    const IniSnapshot& BannerKeys()
+    {
+        if (!bannerKeys_) bannerKeys_.emplace(paths_.BannersFile);
+        return *bannerKeys_;
     }
 
     const AppPaths& paths_;
     const PageState& page_;
     const int columns_;
+    // Nothing else writes these files while the page is built: each is read once.
+    const IniSnapshot pageKeys_;
+    std::optional<IniSnapshot> bannerKeys_;
+    ImagesFolder images_;
     std::string html_;
 };
 

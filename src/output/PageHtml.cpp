@@ -4,8 +4,9 @@ namespace {
 
 std::string Replaced(std::string_view value, char from, std::string_view to)
 {
+    if (value.find(from) == std::string_view::npos) return std::string(value);
     std::string out;
-    out.reserve(value.size());
+    out.reserve(value.size() + 8);
     for (char c : value) {
         if (c == from)
             out += to;

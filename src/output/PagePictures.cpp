@@ -11,22 +11,27 @@ std::optional<std::string> PictureIn(const std::string& folder, const std::strin
 {
     if (!IsPlainFileName(name)) return std::nullopt;
     std::string path = folder + name;
-    // One status call: a page with thousands of entries asks this for every one of them.
     std::error_code ec;
     if (!fs::is_regular_file(FsPath(path), ec)) return std::nullopt;
     return path;
 }
 
-bool CopyPictureIfMissing(const std::string& source, const std::string& target)
+ImagesFolder::ImagesFolder(std::string folder) : folder_(std::move(folder))
 {
     std::error_code ec;
-    if (fs::exists(FsPath(target), ec)) return true;
-    return CopyPictureReplacing(source, target);
+    for (fs::directory_iterator it(FsPath(folder_), ec), end; !ec && it != end; it.increment(ec))
+        names_.insert(Utf8FromPath(it->path().filename()));
 }
 
-bool CopyPictureReplacing(const std::string& source, const std::string& target)
+void ImagesFolder::CopyIfMissing(const std::string& source, const std::string& name)
 {
+    if (names_.contains(name)) return;
+    CopyReplacing(source, name);
+}
+
+void ImagesFolder::CopyReplacing(const std::string& source, const std::string& name)
+{
+    if (!IsPlainFileName(name)) return;
     const std::optional<std::string> bytes = ReadWholeFile(source);
-    if (!bytes) return false;
-    return WriteFileAtomically(target, *bytes);
+    if (bytes && WriteFileAtomically(folder_ + name, *bytes)) names_.insert(name);
 }

@@ -5,15 +5,24 @@
 
 #include <optional>
 #include <string>
+#include <unordered_set>
 
 // folder + name when the name names a file inside the folder (no separator, not "." or "..")
 // and that file exists; nullopt otherwise.
 std::optional<std::string> PictureIn(const std::string& folder, const std::string& name);
 
-// Copies source to target unless something exists at target already. True when target exists
-// afterwards.
-bool CopyPictureIfMissing(const std::string& source, const std::string& target);
+// The page's images folder during one run. Its content is listed once: a page with thousands
+// of logos would otherwise ask the file system about each of them.
+class ImagesFolder {
+public:
+    explicit ImagesFolder(std::string folder);
 
-// Copies source to target, replacing an existing target. False when the copy failed; the old
-// target is then left as it was.
-bool CopyPictureReplacing(const std::string& source, const std::string& target);
+    // Copies source in under `name` unless something of that name is there already.
+    void CopyIfMissing(const std::string& source, const std::string& name);
+    // Copies source in under `name`, replacing what is there; a failed copy leaves it as it was.
+    void CopyReplacing(const std::string& source, const std::string& name);
+
+private:
+    std::string folder_;
+    std::unordered_set<std::string> names_;
+};

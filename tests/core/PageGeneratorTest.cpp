@@ -231,3 +231,26 @@ TEST_F(PageGeneratorTest, MissingFoldersAreMadeAndTheOldPageReplaced)
 }
 
 } // namespace
+
+#include "output/IniSnapshot.h"
+
+namespace {
+
+TEST(IniSnapshot, AnswersAsReadIni)
+{
+    ScratchFolder dir;
+    dir.Put("page.ini", "Loose=1\r\n[Main]\r\n  Columns =  4  \r\nquoted=\"a b\"\r\nEmpty=\r\nlong=" + std::string(3000, 'x') +
+                            "\r\n[main]\r\nColumns=9\r\n[Gr\xFC\xDF" "e]\r\nInfo=H\xE4ll\xF6\r\ninfo=second\r\nflag\r\n");
+    const std::string file = dir.Path("page.ini");
+    const IniSnapshot snapshot(file);
+    const std::pair<std::string, std::string> asked[] = {
+        {"Main", "Columns"}, {"MAIN", "QUOTED"}, {"Main", "Empty"}, {"Main", "long"}, {"Main", "Loose"},
+        {"", "Loose"},       {"GRÜSSE", "Info"}, {"grÜße", "INFO"}, {"Grüße", "flag"},  {"None", "x"}};
+    for (const auto& [section, key] : asked)
+        EXPECT_EQ(snapshot.Read(section, key, "dflt"), ReadIni(section, key, file, "dflt")) << section << "/" << key;
+    EXPECT_EQ(snapshot.Read("Main", "Columns"), "4");
+    EXPECT_EQ(snapshot.Read("grüße", "info"), "Hällö");
+    EXPECT_EQ(IniSnapshot(dir.Path("missing.ini")).Read("Main", "Columns", "3"), "3");
+}
+
+} // namespace
