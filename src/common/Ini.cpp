@@ -3,9 +3,11 @@
 #include "common/CodePage.h"
 #include "common/FileIo.h"
 #include "common/FileStamp.h"
+#include "common/IniSnapshot.h"
 #include "common/IniLines.h"
 
 #include <filesystem>
+#include <memory>
 #include <mutex>
 #include <unordered_map>
 #include <unordered_set>
@@ -15,27 +17,21 @@ namespace fs = std::filesystem;
 
 namespace {
 
-// The parsed copy of one file: folded section name -> folded key -> value (Windows-1252,
-// unquoted, not yet cut). Only the first section and the first key of a name are kept.
-struct ParsedIni {
+// The parsed copy of one file and the stamp of the file it was read from.
+struct CachedIni {
     FileStamp stamp;
-    std::unordered_map<std::string, std::unordered_map<std::string, std::string>> sections;
+    std::unique_ptr<IniSnapshot> keys;
 };
 
 class IniCache {
 public:
-    // Looks the value up; nullopt when the file cannot be read.
-    std::optional<std::string> Lookup(const std::string& file, const std::string& foldedSection,
-                                      const std::string& foldedKey)
+    // The value as ReadIni gives it; the default when the file cannot be read.
+    std::string Read(const std::string& file, std::string_view section, std::string_view key,
+                     std::string_view defaultValue)
     {
         std::lock_guard lock(mutex_);
-        const ParsedIni* parsed = Current(file);
-        if (!parsed) return std::nullopt;
-        const auto s = parsed->sections.find(foldedSection);
-        if (s == parsed->sections.end()) return std::string();
-        const auto k = s->second.find(foldedKey);
-        if (k == s->second.end()) return std::string();
-        return k->second;
+        const IniSnapshot* keys = Current(file);
+        return keys ? keys->Read(section, key, defaultValue) : std::string(defaultValue);
     }
 
     void Forget(const std::string& file)
@@ -47,42 +43,27 @@ public:
 private:
     static constexpr std::size_t kMaxFiles = 64;
 
-    const ParsedIni* Current(const std::string& file)
+    const IniSnapshot* Current(const std::string& file)
     {
         const std::optional<FileStamp> stamp = GetFileStamp(file);
         if (!stamp) { files_.erase(file); return nullptr; }
 
         const auto it = files_.find(file);
         if (it != files_.end() && it->second.stamp == *stamp)
-            return &it->second;
+            return it->second.keys.get();
 
-        const std::optional<std::string> bytes = ReadWholeFile(file);
+        std::optional<std::string> bytes = ReadWholeFile(file);
         if (!bytes) { files_.erase(file); return nullptr; }
         if (files_.size() >= kMaxFiles && it == files_.end()) files_.clear();
-        ParsedIni& parsed = files_[file];
-        parsed = Parse(*bytes);
+        CachedIni& cached = files_[file];
         // The stamp seen before reading: a change made while reading is seen next time.
-        parsed.stamp = *stamp;
-        return &parsed;
-    }
-
-    static ParsedIni Parse(std::string_view bytes)
-    {
-        ParsedIni parsed;
-        std::unordered_map<std::string, std::string>* current = nullptr;
-        for (const IniLine& line : ScanIniLines(bytes)) {
-            if (line.kind == IniLineKind::Section) {
-                auto [it, fresh] = parsed.sections.try_emplace(IniFoldCase(line.name));
-                current = fresh ? &it->second : nullptr;  // a later section of the same name is never read
-            } else if (line.kind == IniLineKind::Key && current) {
-                current->try_emplace(IniFoldCase(line.name), std::string(UnquoteIniValue(line.value)));
-            }
-        }
-        return parsed;
+        cached.stamp = *stamp;
+        cached.keys = std::make_unique<IniSnapshot>(IniSnapshot::FromBytes{}, std::move(*bytes));
+        return cached.keys.get();
     }
 
     std::mutex mutex_;
-    std::unordered_map<std::string, ParsedIni> files_;
+    std::unordered_map<std::string, CachedIni> files_;
 };
 
 IniCache& Cache()
@@ -137,19 +118,22 @@ void AppendReplacedKeyLine(std::string& text, const std::string& old, const IniL
     text += "\r\n";
 }
 
+// The index of the first header line of the section; lines.size() when there is none.
+std::size_t FirstSectionLine(const std::vector<IniLine>& lines, std::string_view section)
+{
+    for (std::size_t i = 0; i < lines.size(); ++i) {
+        if (lines[i].kind == IniLineKind::Section && IniNamesEqual(lines[i].name, section)) return i;
+    }
+    return lines.size();
+}
+
 // The file's bytes after writing the key: an existing key line gets its value replaced, a new
 // key follows the last key line of its section, a new section goes at the end.
 std::string WithKeyWritten(const std::string& old, std::string_view section, std::string_view key,
                            std::string_view value)
 {
     const std::vector<IniLine> lines = ScanIniLines(old);
-    std::size_t sectionLine = lines.size();
-    for (std::size_t i = 0; i < lines.size(); ++i) {
-        if (lines[i].kind == IniLineKind::Section && IniNamesEqual(lines[i].name, section)) {
-            sectionLine = i;
-            break;
-        }
-    }
+    const std::size_t sectionLine = FirstSectionLine(lines, section);
 
     if (sectionLine == lines.size()) {
         std::string text = old;
@@ -211,13 +195,7 @@ bool WritableInOnePass(std::string_view section, const KeyValues& keys)
 std::string WithSectionKeysWritten(const std::string& old, std::string_view section, const KeyValues& keys)
 {
     const std::vector<IniLine> lines = ScanIniLines(old);
-    std::size_t sectionLine = lines.size();
-    for (std::size_t i = 0; i < lines.size(); ++i) {
-        if (lines[i].kind == IniLineKind::Section && IniNamesEqual(lines[i].name, section)) {
-            sectionLine = i;
-            break;
-        }
-    }
+    const std::size_t sectionLine = FirstSectionLine(lines, section);
 
     std::string text;
     text.reserve(old.size() + keys.size() * 32);
@@ -281,11 +259,7 @@ std::string WithSectionKeysWritten(const std::string& old, std::string_view sect
 std::string ReadIni(std::string_view section, std::string_view key, const std::string& file,
                     std::string_view defaultValue)
 {
-    std::optional<std::string> value =
-        Cache().Lookup(file, IniFoldCase(Utf8ToCp1252(section)), IniFoldCase(Utf8ToCp1252(key)));
-    if (!value || value->empty()) return std::string(defaultValue);
-    if (value->size() > kIniMaxValueLength) value->resize(kIniMaxValueLength);
-    return Cp1252ToUtf8(*value);
+    return Cache().Read(file, section, key, defaultValue);
 }
 
 bool WriteIniKeys(const std::vector<IniKeyValue>& keys, const std::string& file)

@@ -6,7 +6,7 @@
 #include "common/Files.h"
 #include "common/NameRules.h"
 #include "output/HeaderForms.h"
-#include "output/IniSnapshot.h"
+#include "common/IniSnapshot.h"
 #include "output/PageHtml.h"
 #include "output/PagePictures.h"
 

@@ -232,7 +232,7 @@ TEST_F(PageGeneratorTest, MissingFoldersAreMadeAndTheOldPageReplaced)
 
 } // namespace
 
-#include "output/IniSnapshot.h"
+#include "common/IniSnapshot.h"
 
 namespace {
 

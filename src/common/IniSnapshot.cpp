@@ -1,13 +1,22 @@
-#include "output/IniSnapshot.h"
+#include "common/IniSnapshot.h"
 
 #include "common/CodePage.h"
 #include "common/FileIo.h"
 #include "common/Ini.h"
 #include "common/IniLines.h"
 
-IniSnapshot::IniSnapshot(const std::string& file)
+IniSnapshot::IniSnapshot(const std::string& file) : bytes_(ReadWholeFile(file).value_or(std::string()))
 {
-    bytes_ = ReadWholeFile(file).value_or(std::string());
+    Index();
+}
+
+IniSnapshot::IniSnapshot(FromBytes, std::string bytes) : bytes_(std::move(bytes))
+{
+    Index();
+}
+
+void IniSnapshot::Index()
+{
     std::unordered_map<std::string, std::string_view>* current = nullptr;
     for (const IniLine& line : ScanIniLines(bytes_)) {
         if (line.kind == IniLineKind::Section) {
