@@ -264,9 +264,10 @@ std::string ReadIni(std::string_view section, std::string_view key, const std::s
 
 bool WriteIniKeys(const std::vector<IniKeyValue>& keys, const std::string& file)
 {
-    std::optional<std::string> text = ReadWholeFile(file);
+    const std::optional<std::string> old = ReadWholeFile(file);
     std::error_code ec;
-    if (!text && fs::exists(FsPath(file), ec)) return false;  // present but unreadable: leave it alone
+    if (!old && fs::exists(FsPath(file), ec)) return false;  // present but unreadable: leave it alone
+    std::optional<std::string> text = old;
 
     // Runs of keys of one section are written together.
     for (std::size_t i = 0; i < keys.size();) {
@@ -282,7 +283,8 @@ bool WriteIniKeys(const std::vector<IniKeyValue>& keys, const std::string& file)
             for (const auto& [key, value] : group) text = WithKeyWritten(*text, section, key, value);
         }
     }
-    if (!text) return true;
+    // Storing what the file already holds (the columns saved again unchanged) leaves it untouched.
+    if (!text || text == old) return true;
     const bool written = WriteFileAtomically(file, *text);
     Cache().Forget(file);
     return written;

@@ -184,3 +184,14 @@ TEST_F(IniTest, DeleteComparesTheHeaderWithCaseAndKeepsOtherSections)
     DeleteIniSection("Missing", dir.Path("missing.ini"));
     EXPECT_FALSE(dir.Has("missing.ini"));
 }
+
+TEST_F(IniTest, WritingWhatTheFileHoldsLeavesItUntouched)
+{
+    dir.Put("test.ini", "[S]\r\nK=1\r\n");
+    const auto before = std::filesystem::last_write_time(file) - std::chrono::seconds(5);
+    std::filesystem::last_write_time(file, before);
+    EXPECT_TRUE(WriteIniKeys({{"S", "K", "1"}}, file));
+    EXPECT_EQ(std::filesystem::last_write_time(file), before);
+    EXPECT_TRUE(WriteIni("S", "K", "2", file));
+    EXPECT_NE(std::filesystem::last_write_time(file), before);
+}
