@@ -1,6 +1,6 @@
-// The keys of an INI file as read at one moment, answering as ReadIni does. For a run that reads
-// thousands of keys of a file that nothing changes meanwhile, where ReadIni would check the
-// file on every call.
+// The keys of an INI file as read at one moment, answering as ReadIni does. ReadIni keeps one per
+// file and checks the file before each use; a run that reads thousands of keys of a file that
+// nothing changes meanwhile (the generator) holds one of its own and skips the checks.
 #pragma once
 
 #include <string>
