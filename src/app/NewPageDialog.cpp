@@ -100,9 +100,7 @@ void frmNewPage::CreateNewPage()
     const std::string page = name.toStdString();
     PageState next = context_.Page;
     SetPageNames(context_.Paths, page, next);
-    for (std::string folder : {next.PageFolder, next.ImagesFolder}) {
-        if (!DirExists(folder)) MakePath(folder);
-    }
+    MakePageFolders(next);
     if (FileExists(next.PageFile)) {
         ShowMessage(QString::fromUtf8(kPageExists), kMessageInformation);
         BackToNameField();

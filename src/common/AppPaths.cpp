@@ -30,6 +30,6 @@ void InitFolders(AppPaths& paths)
 
     for (std::string* folder : {&paths.PagesFolder, &paths.PageFilesFolder, &paths.BannerFolder, &paths.FormsFolder}) {
         std::string path = *folder;
-        if (!DirExists(path)) MakePath(path);
+        MakePath(path);
     }
 }

@@ -114,13 +114,19 @@ void SetPageNames(const AppPaths& paths, const std::string& name, PageState& pag
     page.PageFile = paths.PageFilesFolder + name + ".pnw";
 }
 
+bool MakePageFolders(const PageState& page)
+{
+    std::string pageFolder = page.PageFolder;
+    std::string imagesFolder = page.ImagesFolder;
+    const bool pageFolderMade = MakePath(pageFolder);
+    return MakePath(imagesFolder) && pageFolderMade;
+}
+
 void OpenPageAtStartUp(const AppPaths& paths, const std::string& name, PageState& page,
                        ColumnLists& columns, StartPageMarks& marks)
 {
     SetPageNames(paths, name, page);
-    for (std::string folder : {page.PageFolder, page.ImagesFolder}) {
-        if (!DirExists(folder)) MakePath(folder);
-    }
+    MakePageFolders(page);
     page.BackFile = ReadPage(page, "Main", "BackFile", "");
     page.WallFile = ReadPage(page, "Main", "WallFile", "");
     page.UseWall = ParseFlag(ReadPage(page, "Main", "UseWall", "1"), page.UseWall);

@@ -50,6 +50,9 @@ std::int16_t ParseColumns(const std::string& text, std::int16_t current);
 // Sets the page's name and paths in `page` (folders are not created).
 void SetPageNames(const AppPaths& paths, const std::string& name, PageState& page);
 
+// Creates the page folder and then its images folder where missing; true when both exist.
+bool MakePageFolders(const PageState& page);
+
 // Opens the page as start-up does: folders created where missing, picture names taken as they
 // stand, entry names appended to the (new) lists, marks that read "1" set.
 void OpenPageAtStartUp(const AppPaths& paths, const std::string& name, PageState& page,

@@ -20,9 +20,7 @@ StartUpDecision DecideStartUp(const AppPaths& paths, PageState& page, ColumnList
     }
 
     SetPageNames(paths, lastEdit, page);
-    for (std::string folder : {page.PageFolder, page.ImagesFolder}) {
-        if (!DirExists(folder)) MakePath(folder);
-    }
+    MakePageFolders(page);
     if (!FileExists(page.PageFile)) {
         decision.window = FirstWindow::StartWindow;
         return decision;

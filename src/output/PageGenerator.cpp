@@ -192,10 +192,7 @@ GenerateResult GeneratePage(const AppPaths& paths, const PageState& page, const 
     GenerateResult result;
     SaveColumns(page, columns);
 
-    std::string pageFolder = page.PageFolder;
-    if (!DirExists(pageFolder)) MakePath(pageFolder);
-    std::string imagesFolder = page.ImagesFolder;
-    if (!DirExists(imagesFolder)) MakePath(imagesFolder);
+    MakePageFolders(page);
 
     std::string html = BuildPageHtml(paths, page);
     html += kCrLf;
