@@ -7,6 +7,7 @@
 #include "common/gui/DesktopServices.h"
 #include "common/gui/WindowHelpers.h"
 #include "output/PageGenerator.h"
+#include "editor/LibraryWindow.h"
 #include "editor/MainWindow.h"
 
 #include <QCoreApplication>
@@ -92,4 +93,11 @@ void ProgramWindows::GeneratePage()
     }
     preview.raise();
     preview.ShowFile(QString::fromStdString(result.indexFile));
+}
+
+// --- Library browser ---
+frmLibrary& ProgramWindows::Library()
+{
+    if (!library_) library_ = std::make_unique<frmLibrary>(context_, *editor_);
+    return *library_;
 }

@@ -13,6 +13,7 @@
 
 #include <memory>
 
+class frmLibrary;
 class frmMain;
 class frmPreview;
 
@@ -41,10 +42,17 @@ public:
     frmStart* StartWindow() const { return start_; }
     frmNewPage* NewPageDialog() const { return newPage_; }
 
+    // --- Library browser ---
+    // Created on first use, afterwards shown and hidden (ShowLibrary).
+    frmLibrary& Library();
+
 private:
     ProgramContext context_;
     std::unique_ptr<frmMain> editor_;
     QPointer<frmStart> start_;
     QPointer<frmNewPage> newPage_;
     std::unique_ptr<frmPreview> preview_;
+
+    // --- Library browser --- (after the editor: it holds the editor and goes first)
+    std::unique_ptr<frmLibrary> library_;
 };
