@@ -142,6 +142,18 @@ void frmLibrary::PlaceOnScreen()
     resize(area.width() - frame.width(), area.height() - Px(kScreenShorter) - frame.height());
 }
 
+bool frmLibrary::event(QEvent* event)
+{
+    // The desktop adds the frame only after the first showing: place the window once more then,
+    // so that the whole window, frame included, has the size the placement asks for.
+    if (!m_placedWithFrame && (event->type() == QEvent::Move || event->type() == QEvent::Resize) &&
+        frameGeometry().size() != size()) {
+        m_placedWithFrame = true;
+        PlaceOnScreen();
+    }
+    return QWidget::event(event);
+}
+
 void frmLibrary::ShowLibrary()
 {
     File2.SetFolder(m_context.Paths.LibraryFolder);

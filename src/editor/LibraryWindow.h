@@ -52,6 +52,7 @@ signals:
     void entryTaken();
 
 protected:
+    bool event(QEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -66,6 +67,7 @@ private:
     frmMain& m_editor;
     FileList File2;
     std::vector<LibraryEntry> m_entries;  // one per item of lstEntries, same order
+    bool m_placedWithFrame = false;
 
     QListWidget* lstEntries = nullptr;
     QLabel* Label1 = nullptr;
