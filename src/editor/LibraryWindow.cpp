@@ -124,9 +124,10 @@ frmLibrary::frmLibrary(ProgramContext& context, frmMain& editor, QWidget* parent
     connect(Command3, &QPushButton::clicked, this, &frmLibrary::DeleteEntry);
     connect(Command4, &QPushButton::clicked, this, &frmLibrary::PreviewLink);
 
+    // The library is read when the window is shown, each time it is shown.
+    File2.SetPattern(kEntryFilePattern);
     PlaceOnScreen();
-    File2 = FileList(m_context.Paths.LibraryFolder, kEntryFilePattern);
-    LoadImages();
+    LayOut();
 }
 
 frmLibrary::~frmLibrary() = default;
