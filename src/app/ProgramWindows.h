@@ -6,6 +6,7 @@
 #include "app/ProgramContext.h"
 #include "app/StartWindow.h"
 #include "document/StartUp.h"
+#include "imaging/gui/LogoCapture.h"
 
 #include <QObject>
 #include <QPointer>
@@ -41,10 +42,17 @@ public:
     frmStart* StartWindow() const { return start_; }
     frmNewPage* NewPageDialog() const { return newPage_; }
 
+    // --- Logo capture: started by the editor's logo click and the new entry dialog ---
+    LogoCapture& Capture() { return capture_; }
+    // Shows the caller again with what the capture made (`logoFile` empty: no new logo).
+    void CaptureFinished(int caller, const QString& logoFile);
+    // --- end of logo capture ---
+
 private:
     ProgramContext context_;
     std::unique_ptr<frmMain> editor_;
     QPointer<frmStart> start_;
     QPointer<frmNewPage> newPage_;
     std::unique_ptr<frmPreview> preview_;
+    LogoCapture capture_{context_};  // logo capture
 };
