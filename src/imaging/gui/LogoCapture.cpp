@@ -1,6 +1,7 @@
 #include "imaging/gui/LogoCapture.h"
 
 #include "common/FileIo.h"
+#include "common/Files.h"
 #include "common/NameRules.h"
 #include "common/gui/DesktopServices.h"
 #include "common/gui/WindowHelpers.h"
@@ -91,6 +92,9 @@ void LogoCapture::MakeJpeg(const QImage& cutOut)
 {
     const QString bitmap = LibraryFile(kTempBitmap);
     const QString jpegFile = LibraryFile(kTempJpeg);
+    // A program folder whose library was never made still gets its logo.
+    std::string library = m_context.Paths.LibraryFolder;
+    MakePath(library);
     QFile::remove(bitmap);
     // The cut-out is kept as a bitmap until its JPEG exists, so a failed encoding leaves it.
     cutOut.save(bitmap, "BMP");
