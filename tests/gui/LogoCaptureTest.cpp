@@ -173,6 +173,12 @@ TEST_F(LogoCaptureTest, EscapeInTheWindowOrAnyOtherEndsWithoutTemporaryFiles)
     capture.Start();
     QTest::mousePress(capture.Window(), Qt::LeftButton, {}, {10, 10});
     QTest::mouseMove(capture.Window(), {60, 60});
+    // The band inverts the pixels under its lines and nothing inside them.
+    const QImage shown = capture.Window()->grab().toImage();
+    const QImage desktop = Desktop();
+    EXPECT_EQ(shown.pixel(30, 10) & 0xFFFFFF, ~desktop.pixel(30, 10) & 0xFFFFFF);
+    EXPECT_EQ(shown.pixel(60, 30) & 0xFFFFFF, ~desktop.pixel(60, 30) & 0xFFFFFF);
+    EXPECT_EQ(shown.pixel(30, 30), desktop.pixel(30, 30));
     QTest::keyClick(capture.Window(), Qt::Key_Escape);
     ASSERT_EQ(ends.size(), 2u);
     EXPECT_TRUE(ends[1].file.isEmpty());

@@ -6,6 +6,7 @@
 #include <QMouseEvent>
 #include <QPaintEvent>
 #include <QPainter>
+#include <QRegion>
 #include <QScreen>
 #include <QWindow>
 
@@ -97,18 +98,11 @@ QRect frmCaptureRectangle::LogicalRect(const QRect& device) const
 std::vector<QRect> frmCaptureRectangle::BandPixels() const
 {
     if (!m_bandVisible) return {};
-    const int left = std::min(m_band.startX, m_band.endX);
-    const int right = std::max(m_band.startX, m_band.endX);
-    const int top = std::min(m_band.startY, m_band.endY);
-    const int bottom = std::max(m_band.startY, m_band.endY);
-    // No pixel belongs to two lines: inverting it twice would leave a gap at the corners.
-    std::vector<QRect> lines{QRect(QPoint(left, top), QPoint(right, top))};
-    if (bottom > top) lines.emplace_back(QPoint(left, bottom), QPoint(right, bottom));
-    if (bottom - top > 1) {
-        lines.emplace_back(QPoint(left, top + 1), QPoint(left, bottom - 1));
-        if (right > left) lines.emplace_back(QPoint(right, top + 1), QPoint(right, bottom - 1));
-    }
-    return lines;
+    const CaptureBand& b = m_band;
+    return {QRect(QPoint(b.startX, b.startY), QPoint(b.endX, b.startY)).normalized(),  // Line1
+            QRect(QPoint(b.startX, b.startY), QPoint(b.startX, b.endY)).normalized(),  // Line2
+            QRect(QPoint(b.endX, b.startY), QPoint(b.endX, b.endY)).normalized(),      // Line3
+            QRect(QPoint(b.startX, b.endY), QPoint(b.endX, b.endY)).normalized()};     // Line4
 }
 
 std::vector<QRect> frmCaptureRectangle::CrossPixels() const
@@ -120,8 +114,7 @@ std::vector<QRect> frmCaptureRectangle::CrossPixels() const
     const int x = m_cross.x();
     const int y = m_cross.y();
     return {QRect(QPoint(x - before, y), QPoint(x + after, y)),
-            QRect(QPoint(x, y - before), QPoint(x, y - 1)),
-            QRect(QPoint(x, y + 1), QPoint(x, y + after))};
+            QRect(QPoint(x, y - before), QPoint(x, y + after))};
 }
 
 void frmCaptureRectangle::Invalidate(const std::vector<QRect>& device)
@@ -141,12 +134,14 @@ void frmCaptureRectangle::paintEvent(QPaintEvent* event)
         painter.fillRect(area, Qt::black);
         painter.drawImage(QRectF(area), m_snapshot, source);
     }
+    // Every pixel under the band or the cross is inverted once, also where the two meet.
+    QRegion inverted;
+    for (const QRect& line : BandPixels()) inverted += line;
+    for (const QRect& line : CrossPixels()) inverted += line;
     painter.scale(1.0 / ratio, 1.0 / ratio);
     painter.setCompositionMode(QPainter::RasterOp_NotDestination);
-    for (const QRect& line : BandPixels())
-        painter.fillRect(line, Qt::white);
-    for (const QRect& line : CrossPixels())
-        painter.fillRect(line, Qt::white);
+    for (const QRect& part : inverted)
+        painter.fillRect(part, Qt::white);
     m_painted = true;
 }
 
