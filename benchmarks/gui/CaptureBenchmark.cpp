@@ -1,5 +1,6 @@
 // From the start of a logo capture, with the screen snapshot in hand, to the capture window shown
-// and painted, for a full-HD and a 4K desktop.
+// and painted, for a full-HD and a 4K desktop; and the snapshot itself, taken from the real
+// desktop (run under a display of the wanted size for a meaningful figure).
 #include "app/ProgramContext.h"
 #include "common/gui/DesktopServices.h"
 #include "imaging/gui/LogoCapture.h"
@@ -64,6 +65,17 @@ void CaptureWindowShown(benchmark::State& state)
     }
 }
 
+void DesktopSnapshot(benchmark::State& state)
+{
+    QtDesktopServices desktop;
+    for (auto _ : state) {
+        const QImage shot = desktop.GrabScreen();
+        benchmark::DoNotOptimize(shot.constBits());
+        state.counters["width"] = shot.width();
+    }
+}
+
 } // namespace
 
+BENCHMARK(DesktopSnapshot)->Unit(benchmark::kMillisecond)->UseRealTime();
 BENCHMARK(CaptureWindowShown)->Args({1920, 1080})->Args({3840, 2160})->Unit(benchmark::kMillisecond)->UseRealTime();
