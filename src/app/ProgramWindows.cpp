@@ -22,6 +22,9 @@ FirstWindow ProgramWindows::StartUp(const QString& programFile)
     connect(editor_.get(), &frmMain::newPageRequested, this, [this] { ShowNewPageDialog(); });
     connect(editor_.get(), &frmMain::loadPageRequested, this, [this] { ShowStartWindow(); });
     connect(editor_.get(), &frmMain::saveRequested, this, &ProgramWindows::GeneratePage);
+    // Logo capture
+    connect(editor_.get(), &frmMain::captureRequested, &capture_, &LogoCapture::Start);
+    connect(&capture_, &LogoCapture::finished, this, &ProgramWindows::CaptureFinished);
     SetPendingEventsHandler([] { QCoreApplication::processEvents(); });
     InitFileHandling(context_.Paths);
     InitFolders(context_.Paths);
@@ -101,3 +104,14 @@ frmLibrary& ProgramWindows::Library()
     if (!library_) library_ = std::make_unique<frmLibrary>(context_, *editor_);
     return *library_;
 }
+
+// --- Logo capture ---
+void ProgramWindows::CaptureFinished(int caller, const QString& logoFile)
+{
+    if (caller != 2) return;
+    if (!logoFile.isEmpty()) editor_->ShowLogo(context_.Selection.TargetColumn - 1, logoFile);
+    editor_->show();
+    editor_->raise();
+    editor_->activateWindow();
+}
+// --- end of logo capture ---

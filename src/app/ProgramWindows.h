@@ -6,6 +6,7 @@
 #include "app/ProgramContext.h"
 #include "app/StartWindow.h"
 #include "document/StartUp.h"
+#include "imaging/gui/LogoCapture.h"
 
 #include <QObject>
 #include <QPointer>
@@ -45,6 +46,11 @@ public:
     // --- Library browser ---
     // Created on first use, afterwards shown and hidden (ShowLibrary).
     frmLibrary& Library();
+    // --- Logo capture: started by the editor's logo click and the new entry dialog ---
+    LogoCapture& Capture() { return capture_; }
+    // Shows the caller again with what the capture made (`logoFile` empty: no new logo).
+    void CaptureFinished(int caller, const QString& logoFile);
+    // --- end of logo capture ---
 
 private:
     ProgramContext context_;
@@ -55,4 +61,5 @@ private:
 
     // --- Library browser --- (after the editor: it holds the editor and goes first)
     std::unique_ptr<frmLibrary> library_;
+    LogoCapture capture_{context_};  // logo capture
 };

@@ -1,7 +1,9 @@
 // Everything a window does to the desktop beyond itself (message boxes, yes/no questions, the beep,
-// opening an address) goes through one replaceable service, so tests can answer and count it.
+// opening an address, the screen snapshot) goes through one replaceable service, so tests can
+// answer and count it.
 #pragma once
 
+#include <QImage>
 #include <QString>
 #include <QUrl>
 
@@ -26,6 +28,10 @@ public:
 
     // Opens the address with the desktop's handler (the default browser for web addresses).
     virtual bool OpenUrl(const QUrl& url) = 0;
+
+    // The whole virtual desktop as it is now, in device pixels, without the windows this program
+    // has just hidden; an empty picture when the platform cannot take one.
+    virtual QImage GrabScreen() = 0;
 };
 
 // The real desktop: QMessageBox, QApplication::beep and QDesktopServices.
@@ -35,6 +41,7 @@ public:
     bool AskYesNo(const QString& text, const QString& title) override;
     void Beep() override;
     bool OpenUrl(const QUrl& url) override;
+    QImage GrabScreen() override;  // in ScreenGrab.cpp
 };
 
 // The service in use: the real desktop unless SetServices installed another one.

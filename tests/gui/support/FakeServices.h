@@ -1,10 +1,11 @@
-// A desktop for gui tests: records messages, beeps and opened addresses, and answers yes/no
-// questions from answers the test prepared. Constructing one installs it; destroying it puts
+// A desktop for gui tests: records messages, beeps and opened addresses, answers yes/no
+// questions from answers the test prepared and hands out the screen snapshot it was given. Constructing one installs it; destroying it puts
 // back the service that was in use before.
 #pragma once
 
 #include "common/gui/DesktopServices.h"
 
+#include <QImage>
 #include <QString>
 #include <QUrl>
 #include <gtest/gtest.h>
@@ -56,6 +57,8 @@ public:
         return true;
     }
 
+    QImage GrabScreen() override { return snapshot; }
+
     // Answers for the next questions, in order.
     void Answer(bool yes) { answers.push_back(yes); }
 
@@ -64,6 +67,7 @@ public:
     std::deque<bool> answers;
     std::vector<QUrl> urls;
     int beeps = 0;
+    QImage snapshot;
 
 private:
     DesktopServices* m_previous;

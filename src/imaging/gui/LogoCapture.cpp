@@ -1,0 +1,152 @@
+#include "imaging/gui/LogoCapture.h"
+
+#include "common/FileIo.h"
+#include "common/Files.h"
+#include "common/NameRules.h"
+#include "common/gui/DesktopServices.h"
+#include "common/gui/WindowHelpers.h"
+#include "imaging/Image.h"
+#include "imaging/Jpeg.h"
+
+#include <QFile>
+
+#include <filesystem>
+#include <span>
+#include <system_error>
+
+namespace {
+
+const char* const kTooSmallMessage = "Klicken und mit gedrückter Maustaste über das Logo bewegen  ";
+const char* const kNoSnapshotMessage = "Der Bildschirm konnte nicht aufgenommen werden.  ";
+const char* const kOverwriteQuestion = "Soll die vorhandene Grafikdatei '%1' überschrieben werden ?   \r\n";
+const char* const kTempBitmap = "_temp.bmp";
+const char* const kTempJpeg = "_temp.jpg";
+
+} // namespace
+
+LogoCapture::LogoCapture(ProgramContext& context, QObject* parent)
+    : QObject(parent), m_context(context)
+{
+}
+
+LogoCapture::~LogoCapture()
+{
+    delete m_window;
+}
+
+QString LogoCapture::LibraryFile(const std::string& name) const
+{
+    return QString::fromStdString(m_context.Paths.LibraryFolder + name);
+}
+
+void LogoCapture::Start()
+{
+    if (m_running) return;
+    m_running = true;
+    m_caller = m_context.Selection.CaptureCaller;
+    const QImage snapshot = Services().GrabScreen();
+    if (snapshot.isNull()) {
+        ShowMessage(QString::fromUtf8(kNoSnapshotMessage), kMessageInformation);
+        Finish({});
+        return;
+    }
+    m_window = new frmCaptureRectangle(snapshot);
+    connect(m_window, &frmCaptureRectangle::released, this, &LogoCapture::Released);
+    connect(m_window, &frmCaptureRectangle::escaped, this, &LogoCapture::Escaped);
+    m_window->ShowPicture();
+}
+
+void LogoCapture::HideWindow()
+{
+    // Hidden before any message or question, which would otherwise open beneath it.
+    if (m_window) m_window->End();
+}
+
+void LogoCapture::Released(const CaptureBand& band)
+{
+    HideWindow();
+    if (BandTooSmall(band)) {
+        ShowMessage(QString::fromUtf8(kTooSmallMessage), kMessageInformation);
+        Finish({});
+        return;
+    }
+    const CaptureRect rect = NormaliseBand(band);
+    MakeJpeg(m_window->Snapshot().copy(rect.left, rect.top, rect.Width(), rect.Height()));
+    if (m_caller == 2) {
+        Finish(TakeLogo());
+        return;
+    }
+    const QString jpeg = LibraryFile(kTempJpeg);
+    Finish(QFile::exists(jpeg) ? jpeg : QString());
+}
+
+void LogoCapture::Escaped()
+{
+    HideWindow();
+    QFile::remove(LibraryFile(kTempJpeg));
+    QFile::remove(LibraryFile(kTempBitmap));
+    Finish({});
+}
+
+void LogoCapture::MakeJpeg(const QImage& cutOut)
+{
+    const QString bitmap = LibraryFile(kTempBitmap);
+    const QString jpegFile = LibraryFile(kTempJpeg);
+    // A program folder whose library was never made still gets its logo.
+    std::string library = m_context.Paths.LibraryFolder;
+    MakePath(library);
+    QFile::remove(bitmap);
+    // The cut-out is kept as a bitmap until its JPEG exists, so a failed encoding leaves it.
+    cutOut.save(bitmap, "BMP");
+    QFile::remove(jpegFile);
+
+    const QImage pixels = cutOut.convertToFormat(QImage::Format_RGB32);
+    StdPicture picture;
+    picture.width = pixels.width();
+    picture.height = pixels.height();
+    picture.bitsPerPixel = 32;
+    picture.stride = static_cast<int>(pixels.bytesPerLine());
+    picture.pixels = std::span<const std::uint8_t>(pixels.constBits(), static_cast<std::size_t>(pixels.sizeInBytes()));
+    cImage image;
+    if (!image.CopyStdPicture(picture, 0)) return;
+    try {
+        cJpeg jpeg;
+        if (jpeg.SampleHDC(image.hDC(), image.Width(), image.Height(), 0, 0) != 0) return;
+        jpeg.SaveFile(jpegFile.toStdString());
+    } catch (const JpegError&) {
+        return;  // no JPEG: the bitmap stays, the caller gets no new logo
+    }
+    if (QFile::exists(jpegFile)) QFile::remove(bitmap);
+}
+
+QString LogoCapture::TakeLogo()
+{
+    const QString jpeg = LibraryFile(kTempJpeg);
+    // A capture that made no JPEG leaves the entry's logo as it is.
+    if (!QFile::exists(jpeg)) return {};
+    const std::string name = EntryFileStem(m_context.Selection.CurrentEntryName) + ".jpg";
+    const QString logo = LibraryFile(name);
+    if (QFile::exists(logo)) {
+        const QString question = QString::fromUtf8(kOverwriteQuestion).arg(QString::fromStdString(name));
+        if (!Services().AskYesNo(question, DefaultTitle())) {
+            QFile::remove(jpeg);
+            QFile::remove(LibraryFile(kTempBitmap));
+            return {};
+        }
+    }
+    // One rename replaces the old logo, so a failing move never leaves the entry without one.
+    std::error_code error;
+    std::filesystem::rename(FsPath(jpeg.toStdString()), FsPath(logo.toStdString()), error);
+    return error ? QString() : logo;
+}
+
+void LogoCapture::Finish(const QString& logoFile)
+{
+    if (m_window) {
+        m_window->End();
+        m_window->deleteLater();
+        m_window = nullptr;
+    }
+    m_running = false;
+    emit finished(m_caller, logoFile);
+}
