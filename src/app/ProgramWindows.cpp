@@ -7,7 +7,9 @@
 #include "common/gui/DesktopServices.h"
 #include "common/gui/WindowHelpers.h"
 #include "output/PageGenerator.h"
+#include "editor/LinkDialog.h"
 #include "editor/MainWindow.h"
+#include "editor/NewEntryDialog.h"
 
 #include <QCoreApplication>
 
@@ -21,6 +23,9 @@ FirstWindow ProgramWindows::StartUp(const QString& programFile)
     connect(editor_.get(), &frmMain::newPageRequested, this, [this] { ShowNewPageDialog(); });
     connect(editor_.get(), &frmMain::loadPageRequested, this, [this] { ShowStartWindow(); });
     connect(editor_.get(), &frmMain::saveRequested, this, &ProgramWindows::GeneratePage);
+    // --- New entry dialog and link dialog ---
+    connect(editor_.get(), &frmMain::newEntryRequested, this, [this] { ShowNewEntryDialog(); });
+    connect(editor_.get(), &frmMain::linkDialogRequested, this, [this] { ShowLinkDialog(); });
     SetPendingEventsHandler([] { QCoreApplication::processEvents(); });
     InitFileHandling(context_.Paths);
     InitFolders(context_.Paths);
@@ -93,3 +98,23 @@ void ProgramWindows::GeneratePage()
     preview.raise();
     preview.ShowFile(QString::fromStdString(result.indexFile));
 }
+
+// --- New entry dialog and link dialog ---
+
+frmNewEntry& ProgramWindows::ShowNewEntryDialog()
+{
+    if (!newEntry_) newEntry_ = new frmNewEntry(context_, *editor_);
+    newEntry_->ShowAgain();
+    newEntry_->FocusName();
+    return *newEntry_;
+}
+
+frmLink& ProgramWindows::ShowLinkDialog()
+{
+    if (!link_) link_ = new frmLink(context_, *editor_);
+    link_->Open();
+    return *link_;
+}
+
+frmNewEntry* ProgramWindows::NewEntryDialog() const { return newEntry_; }
+frmLink* ProgramWindows::LinkDialog() const { return link_; }

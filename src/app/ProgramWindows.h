@@ -15,6 +15,8 @@
 
 class frmMain;
 class frmPreview;
+class frmNewEntry;
+class frmLink;
 
 class ProgramWindows : public QObject {
     Q_OBJECT
@@ -41,10 +43,22 @@ public:
     frmStart* StartWindow() const { return start_; }
     frmNewPage* NewPageDialog() const { return newPage_; }
 
+    // --- New entry dialog and link dialog ---
+    // The new entry dialog for the column the editor picked: the one that waits hidden, or a new one.
+    frmNewEntry& ShowNewEntryDialog();
+    // The link dialog, filled with the entry the editor handed over.
+    frmLink& ShowLinkDialog();
+    frmNewEntry* NewEntryDialog() const;
+    frmLink* LinkDialog() const;
+
 private:
     ProgramContext context_;
     std::unique_ptr<frmMain> editor_;
     QPointer<frmStart> start_;
     QPointer<frmNewPage> newPage_;
     std::unique_ptr<frmPreview> preview_;
+
+    // --- New entry dialog and link dialog ---
+    QPointer<frmNewEntry> newEntry_;
+    QPointer<frmLink> link_;
 };
