@@ -98,5 +98,6 @@ void frmLink::showEvent(QShowEvent* event)
 void frmLink::closeEvent(QCloseEvent* event)
 {
     editor_.show();
-    QDialog::closeEvent(event);
+    // Not QDialog's: it would call reject(), which closes, and so refuse this close.
+    event->accept();
 }

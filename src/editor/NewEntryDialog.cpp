@@ -440,7 +440,8 @@ void frmNewEntry::closeEvent(QCloseEvent* event)
     // A capture no entry took must not become the logo of a later one.
     DeleteCapturedLogo(context_.Paths);
     editor_.show();
-    QDialog::closeEvent(event);
+    // Not QDialog's: it would call reject(), which closes, and so refuse this close.
+    event->accept();
 }
 
 bool frmNewEntry::FilterNameKey(QEvent* event)
