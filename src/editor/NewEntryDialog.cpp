@@ -11,6 +11,7 @@
 #include "document/EntryStore.h"
 #include "editor/ColumnListWidget.h"
 #include "editor/MainWindow.h"
+#include "editor/NewEntryDialogTexts.h"
 
 #include <QClipboard>
 #include <QCloseEvent>
@@ -27,44 +28,6 @@
 #include <algorithm>
 
 namespace {
-
-namespace Texts {
-const char* const Caption = "Pinwall - Neuen Eintrag erstellen";
-const char* const EntryLabel = "Eintrag:";
-const char* const EntryTip = "z.B. Google";
-const char* const InfoLabel = "Info Text:";
-const char* const InfoTip = "z.B. Die beste Suchmaschine";
-const char* const LinkLabel = "Link / Adresse:";
-const char* const ExampleAddress = "http://www.google.de";
-const char* const LinkTip = "z.B.: ";  // followed by the example address
-const char* const Hint =
-    "Den Link bitte aus der Adresszeile des Browsers kopieren oder mit Rechtsklick auf der entsprechenden "
-    "Seite und dann Link-Adresse kopieren o.ä. aus dem Kontextmenü anklicken und hier einfügen.";
-const char* const LogoLabel = "Logo / Grafik:";
-const char* const PictureTip = "hier klicken, um ein Bild auszuwählen";
-const char* const NoLogo = "hier klicken, um eine Grafik einzufangen...";
-const char* const Library = "Link aus Preset-Liste auswählen...";
-const char* const Capture = "<--  Logo 'einfangen'";
-const char* const CaptureTip = "einen Bildschirm-Schnappschuss des entsprechenden Logos erstellen";
-const char* const Cancel = "Abbrechen";
-const char* const Accept = "Übernehmen";
-
-const char* const NoName = "Bitte zuerst einen Namen für den neuen Eintrag angeben. (z.B.: Google)   ";
-const char* const NoLinkStart = "Bitte noch die erforderliche Link-Adresse kopieren. (z.B.: ";
-const char* const NoLinkEnd = ")   ";
-const char* const NoLogoQuestion =
-    "Es wurde kein(e) Logo/Grafik erstellt !   \r\n"
-    "Der Link wird somit nur als Textlink angezeigt.  \r\n"
-    "Man kann aber später immer noch ein Logo erstellen.  \r\n"
-    "\r\n"
-    "Soll das erstmal so übernommen werden ?  \r\n";
-const char* const ReplaceLogoStart = "Bereits vorhandene Logo-Datei '";
-const char* const ReplaceLogoEnd = "' durch die neu eingefangene ersetzen ? ";
-const char* const NoLetterOrDigit = "Der Name muss mindestens einen Buchstaben oder eine Ziffer enthalten.   ";
-const char* const NotStorable =
-    "Der Name darf nur Zeichen des westeuropäischen Zeichensatzes enthalten und nicht mit einem "
-    "Leerzeichen beginnen oder enden.   ";
-} // namespace Texts
 
 constexpr int kClientWidth = 789;
 constexpr int kClientHeight = 229;
@@ -138,7 +101,7 @@ frmNewEntry::frmNewEntry(ProgramContext& context, frmMain& editor, QWidget* pare
     setAttribute(Qt::WA_DeleteOnClose);
     // A fixed tool window: small caption, close button only.
     setWindowFlags(Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
-    setWindowTitle(Text(Texts::Caption));
+    setWindowTitle(Text(NewEntryTexts::Caption));
     setFont(SansFont(8.25, false));
     setFixedSize(kClientWidth, kClientHeight);
     BuildControls();
@@ -163,31 +126,31 @@ frmNewEntry::frmNewEntry(ProgramContext& context, frmMain& editor, QWidget* pare
 
 void frmNewEntry::BuildControls()
 {
-    Label1 = MakeLabel("Label1", Texts::EntryLabel, 12, 12, this);
+    Label1 = MakeLabel("Label1", NewEntryTexts::EntryLabel, 12, 12, this);
     txtEntry = MakeTextBox("txtEntry", QRect(60, 8, 233, 21), Label1, this);
     txtEntry->setFont(SansFont(8.25, true));
-    txtEntry->setToolTip(Text(Texts::EntryTip));
+    txtEntry->setToolTip(Text(NewEntryTexts::EntryTip));
 
-    Label2 = MakeLabel("Label2", Texts::InfoLabel, 312, 12, this);
+    Label2 = MakeLabel("Label2", NewEntryTexts::InfoLabel, 312, 12, this);
     txtInfo = MakeTextBox("txtInfo", QRect(360, 8, 421, 21), Label2, this);
     txtInfo->setText(QString::fromUtf8(kInfoPlaceholder));
-    txtInfo->setToolTip(Text(Texts::InfoTip));
+    txtInfo->setToolTip(Text(NewEntryTexts::InfoTip));
     QPalette infoColours = txtInfo->palette();
     infoColours.setColor(QPalette::Base, kInfoBackground);
     txtInfo->setPalette(infoColours);
 
-    Label3 = MakeLabel("Label3", Texts::LinkLabel, 12, 36, this);
+    Label3 = MakeLabel("Label3", NewEntryTexts::LinkLabel, 12, 36, this);
     txtLink = MakeTextBox("txtLink", QRect(12, 48, 769, 19), Label3, this);
-    txtLink->setToolTip(Text(Texts::LinkTip) + Text(Texts::ExampleAddress));
+    txtLink->setToolTip(Text(NewEntryTexts::LinkTip) + Text(NewEntryTexts::ExampleAddress));
     txtLink->setReadOnly(true);
 
-    Label4 = new QLabel(Text(Texts::Hint), this);
+    Label4 = new QLabel(Text(NewEntryTexts::Hint), this);
     Label4->setObjectName("Label4");
     Label4->setWordWrap(true);
     Label4->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     Label4->setGeometry(12, 68, 705, 33);
 
-    Label5 = MakeLabel("Label5", Texts::LogoLabel, 12, 100, this);
+    Label5 = MakeLabel("Label5", NewEntryTexts::LogoLabel, 12, 100, this);
     lblImage = new QLabel(this);
     lblImage->setObjectName("lblImage");
     lblImage->setGeometry(std::max(87, Label5->x() + Label5->width() + 2), 99, 236, 17);
@@ -201,12 +164,12 @@ void frmNewEntry::BuildControls()
     QPalette white = picLogo->palette();
     white.setColor(QPalette::Window, Qt::white);
     picLogo->setPalette(white);
-    picLogo->setToolTip(Text(Texts::PictureTip));
+    picLogo->setToolTip(Text(NewEntryTexts::PictureTip));
     picLogo->setAccessibleName(Label5->text());
     picLogo->setCursor(Qt::PointingHandCursor);
     Label5->setBuddy(picLogo);
 
-    lblLogo = new QLabel(Text(Texts::NoLogo), picLogo);
+    lblLogo = new QLabel(Text(NewEntryTexts::NoLogo), picLogo);
     lblLogo->setObjectName("lblLogo");
     lblLogo->setAccessibleName(lblLogo->text());
     lblLogo->setWordWrap(true);
@@ -214,12 +177,12 @@ void frmNewEntry::BuildControls()
     lblLogo->setGeometry(52, 48, 209, lblLogo->heightForWidth(209));
     lblLogo->setCursor(Qt::PointingHandCursor);
 
-    ccXPButton6 = MakeButton("ccXPButton6", Texts::Library, QRect(516, 92, 265, 49), VerdanaFont(9, true), this);
+    ccXPButton6 = MakeButton("ccXPButton6", NewEntryTexts::Library, QRect(516, 92, 265, 49), VerdanaFont(9, true), this);
     ccXPButton6->setForeColor(kDarkBlue);
-    ccXPButton3 = MakeButton("ccXPButton3", Texts::Capture, QRect(324, 144, 149, 33), VerdanaFont(9, false), this);
-    ccXPButton3->setToolTip(Text(Texts::CaptureTip));
-    ccXPButton2 = MakeButton("ccXPButton2", Texts::Cancel, QRect(516, 144, 265, 33), VerdanaFont(9, false), this);
-    ccXPButton1 = MakeButton("ccXPButton1", Texts::Accept, QRect(516, 181, 265, 41), VerdanaFont(12, true), this);
+    ccXPButton3 = MakeButton("ccXPButton3", NewEntryTexts::Capture, QRect(324, 144, 149, 33), VerdanaFont(9, false), this);
+    ccXPButton3->setToolTip(Text(NewEntryTexts::CaptureTip));
+    ccXPButton2 = MakeButton("ccXPButton2", NewEntryTexts::Cancel, QRect(516, 144, 265, 33), VerdanaFont(9, false), this);
+    ccXPButton1 = MakeButton("ccXPButton1", NewEntryTexts::Accept, QRect(516, 181, 265, 41), VerdanaFont(12, true), this);
 
     KeepLeftOf(*Label1, txtEntry->x());
     KeepLeftOf(*Label2, txtInfo->x());
@@ -307,7 +270,7 @@ void frmNewEntry::AcceptEntry()
 {
     const QString name = txtEntry->text();
     if (name.isEmpty()) {
-        RefuseName(Texts::NoName);
+        RefuseName(NewEntryTexts::NoName);
         return;
     }
     // Names whose files or sections would not give the name back are refused before anything
@@ -315,29 +278,29 @@ void frmNewEntry::AcceptEntry()
     const std::string displayName = name.toStdString();
     switch (CheckEntryName(displayName)) {
     case EntryNameProblem::NotStorable:
-        RefuseName(Texts::NotStorable);
+        RefuseName(NewEntryTexts::NotStorable);
         return;
     case EntryNameProblem::NoLetterOrDigit:
-        RefuseName(Texts::NoLetterOrDigit);
+        RefuseName(NewEntryTexts::NoLetterOrDigit);
         return;
     case EntryNameProblem::None:
         break;
     }
     if (txtLink->text().isEmpty()) {
-        ShowMessage(Text(Texts::NoLinkStart) + Text(Texts::ExampleAddress) + Text(Texts::NoLinkEnd),
+        ShowMessage(Text(NewEntryTexts::NoLinkStart) + Text(NewEntryTexts::ExampleAddress) + Text(NewEntryTexts::NoLinkEnd),
                     kMessageInformation);
         txtLink->setFocus();
         return;
     }
-    if (!logoPresent_ && !Services().AskYesNo(Text(Texts::NoLogoQuestion), DefaultTitle())) return;
+    if (!logoPresent_ && !Services().AskYesNo(Text(NewEntryTexts::NoLogoQuestion), DefaultTitle())) return;
 
     EditorSelection& selection = context_.Selection;
     selection.CurrentEntryName = displayName;
     const NewEntry entry{displayName, txtLink->text().toStdString(), txtInfo->text().toStdString(),
                          selection.TargetColumn, selection.TargetColumnCount};
     StoreNewEntry(context_.Paths, context_.Page, entry, [](const std::string& logoName) {
-        const QString question = Text(Texts::ReplaceLogoStart) + QString::fromStdString(logoName) +
-                                 Text(Texts::ReplaceLogoEnd);
+        const QString question = Text(NewEntryTexts::ReplaceLogoStart) + QString::fromStdString(logoName) +
+                                 Text(NewEntryTexts::ReplaceLogoEnd);
         return Services().AskYesNo(question, DefaultTitle());
     });
 
