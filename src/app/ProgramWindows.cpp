@@ -8,7 +8,9 @@
 #include "common/gui/WindowHelpers.h"
 #include "output/PageGenerator.h"
 #include "editor/LibraryWindow.h"
+#include "editor/LinkDialog.h"
 #include "editor/MainWindow.h"
+#include "editor/NewEntryDialog.h"
 
 #include <QCoreApplication>
 
@@ -22,9 +24,10 @@ FirstWindow ProgramWindows::StartUp(const QString& programFile)
     connect(editor_.get(), &frmMain::newPageRequested, this, [this] { ShowNewPageDialog(); });
     connect(editor_.get(), &frmMain::loadPageRequested, this, [this] { ShowStartWindow(); });
     connect(editor_.get(), &frmMain::saveRequested, this, &ProgramWindows::GeneratePage);
-    // Logo capture
     connect(editor_.get(), &frmMain::captureRequested, &capture_, &LogoCapture::Start);
     connect(&capture_, &LogoCapture::finished, this, &ProgramWindows::CaptureFinished);
+    connect(editor_.get(), &frmMain::newEntryRequested, this, [this] { ShowNewEntryDialog(); });
+    connect(editor_.get(), &frmMain::linkDialogRequested, this, [this] { ShowLinkDialog(); });
     SetPendingEventsHandler([] { QCoreApplication::processEvents(); });
     InitFileHandling(context_.Paths);
     InitFolders(context_.Paths);
@@ -98,20 +101,54 @@ void ProgramWindows::GeneratePage()
     preview.ShowFile(QString::fromStdString(result.indexFile));
 }
 
-// --- Library browser ---
 frmLibrary& ProgramWindows::Library()
 {
-    if (!library_) library_ = std::make_unique<frmLibrary>(context_, *editor_);
+    if (!library_) {
+        library_ = std::make_unique<frmLibrary>(context_, *editor_);
+        // Back to the new entry dialog that opened the browser, as it was.
+        connect(library_.get(), &frmLibrary::cancelled, this, [this] {
+            if (newEntry_) newEntry_->ShowAgain();
+            else editor_->show();
+        });
+        // The entry is in the column; the dialog keeps its fields but no longer watches the clipboard.
+        connect(library_.get(), &frmLibrary::entryTaken, this, [this] {
+            if (newEntry_) newEntry_->WaitHidden();
+        });
+    }
     return *library_;
 }
 
-// --- Logo capture ---
 void ProgramWindows::CaptureFinished(int caller, const QString& logoFile)
 {
-    if (caller != 2) return;
-    if (!logoFile.isEmpty()) editor_->ShowLogo(context_.Selection.TargetColumn - 1, logoFile);
+    if (caller == 1 && newEntry_) {
+        if (logoFile.isEmpty()) newEntry_->ShowAfterFailedCapture();
+        else newEntry_->ShowCapturedLogo(logoFile);
+        return;
+    }
+    if (caller == 2 && !logoFile.isEmpty()) editor_->ShowLogo(context_.Selection.TargetColumn - 1, logoFile);
     editor_->show();
     editor_->raise();
     editor_->activateWindow();
 }
-// --- end of logo capture ---
+
+frmNewEntry& ProgramWindows::ShowNewEntryDialog()
+{
+    if (!newEntry_) {
+        newEntry_ = new frmNewEntry(context_, *editor_);
+        connect(newEntry_, &frmNewEntry::captureRequested, &capture_, &LogoCapture::Start);
+        connect(newEntry_, &frmNewEntry::libraryRequested, this, [this] { Library().ShowLibrary(); });
+    }
+    newEntry_->ShowAgain();
+    newEntry_->FocusName();
+    return *newEntry_;
+}
+
+frmLink& ProgramWindows::ShowLinkDialog()
+{
+    if (!link_) link_ = new frmLink(context_, *editor_);
+    link_->Open();
+    return *link_;
+}
+
+frmNewEntry* ProgramWindows::NewEntryDialog() const { return newEntry_; }
+frmLink* ProgramWindows::LinkDialog() const { return link_; }

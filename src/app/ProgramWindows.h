@@ -17,6 +17,8 @@
 class frmLibrary;
 class frmMain;
 class frmPreview;
+class frmNewEntry;
+class frmLink;
 
 class ProgramWindows : public QObject {
     Q_OBJECT
@@ -43,14 +45,18 @@ public:
     frmStart* StartWindow() const { return start_; }
     frmNewPage* NewPageDialog() const { return newPage_; }
 
-    // --- Library browser ---
-    // Created on first use, afterwards shown and hidden (ShowLibrary).
+    // The library browser, created on first use and afterwards shown and hidden (ShowLibrary).
     frmLibrary& Library();
-    // --- Logo capture: started by the editor's logo click and the new entry dialog ---
+    // The logo capture, started by the editor's logo click and by the new entry dialog.
     LogoCapture& Capture() { return capture_; }
     // Shows the caller again with what the capture made (`logoFile` empty: no new logo).
     void CaptureFinished(int caller, const QString& logoFile);
-    // --- end of logo capture ---
+    // The new entry dialog for the column the editor picked: the one that waits hidden, or a new one.
+    frmNewEntry& ShowNewEntryDialog();
+    // The link dialog, filled with the entry the editor handed over.
+    frmLink& ShowLinkDialog();
+    frmNewEntry* NewEntryDialog() const;
+    frmLink* LinkDialog() const;
 
 private:
     ProgramContext context_;
@@ -59,7 +65,9 @@ private:
     QPointer<frmNewPage> newPage_;
     std::unique_ptr<frmPreview> preview_;
 
-    // --- Library browser --- (after the editor: it holds the editor and goes first)
+    // After the editor: the browser holds the editor and goes first.
     std::unique_ptr<frmLibrary> library_;
-    LogoCapture capture_{context_};  // logo capture
+    LogoCapture capture_{context_};
+    QPointer<frmNewEntry> newEntry_;
+    QPointer<frmLink> link_;
 };

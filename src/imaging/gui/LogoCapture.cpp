@@ -5,6 +5,7 @@
 #include "common/NameRules.h"
 #include "common/gui/DesktopServices.h"
 #include "common/gui/WindowHelpers.h"
+#include "document/EntryStore.h"
 #include "imaging/Image.h"
 #include "imaging/Jpeg.h"
 
@@ -20,7 +21,6 @@ const char* const kTooSmallMessage = "Klicken und mit gedrückter Maustaste übe
 const char* const kNoSnapshotMessage = "Der Bildschirm konnte nicht aufgenommen werden.  ";
 const char* const kOverwriteQuestion = "Soll die vorhandene Grafikdatei '%1' überschrieben werden ?   \r\n";
 const char* const kTempBitmap = "_temp.bmp";
-const char* const kTempJpeg = "_temp.jpg";
 
 } // namespace
 
@@ -76,14 +76,14 @@ void LogoCapture::Released(const CaptureBand& band)
         Finish(TakeLogo());
         return;
     }
-    const QString jpeg = LibraryFile(kTempJpeg);
+    const QString jpeg = LibraryFile(kCapturedLogoName);
     Finish(QFile::exists(jpeg) ? jpeg : QString());
 }
 
 void LogoCapture::Escaped()
 {
     HideWindow();
-    QFile::remove(LibraryFile(kTempJpeg));
+    QFile::remove(LibraryFile(kCapturedLogoName));
     QFile::remove(LibraryFile(kTempBitmap));
     Finish({});
 }
@@ -91,7 +91,7 @@ void LogoCapture::Escaped()
 void LogoCapture::MakeJpeg(const QImage& cutOut)
 {
     const QString bitmap = LibraryFile(kTempBitmap);
-    const QString jpegFile = LibraryFile(kTempJpeg);
+    const QString jpegFile = LibraryFile(kCapturedLogoName);
     // A program folder whose library was never made still gets its logo.
     std::string library = m_context.Paths.LibraryFolder;
     MakePath(library);
@@ -121,7 +121,7 @@ void LogoCapture::MakeJpeg(const QImage& cutOut)
 
 QString LogoCapture::TakeLogo()
 {
-    const QString jpeg = LibraryFile(kTempJpeg);
+    const QString jpeg = LibraryFile(kCapturedLogoName);
     // A capture that made no JPEG leaves the entry's logo as it is.
     if (!QFile::exists(jpeg)) return {};
     const std::string name = EntryFileStem(m_context.Selection.CurrentEntryName) + ".jpg";

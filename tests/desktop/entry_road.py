@@ -1,0 +1,249 @@
+#!/usr/bin/python3
+"""Walks the road of a new entry as a user does, with keyboard and mouse: a new page, "Eintrag
+hinzufügen...", a typed name, an address copied by another program, a logo cut out of the screen
+with the mouse, "Übernehmen", "Speichern / HTML erstellen". Then checks the library, the page and
+the logo the page shows against what was drawn on the screen. AT-SPI only finds where things are;
+every input goes through the X server (xdotool, xclip).
+
+Usage: entry_road.py PROGRAM_FOLDER SCREENSHOT_FOLDER (run by run-entry-road-check under Xvfb)."""
+import os
+import subprocess
+import sys
+import time
+
+import pyatspi
+
+home, shots = sys.argv[1], sys.argv[2]
+PAGE = "Reisen"
+ENTRY = "Wetter Online"
+STEM = "wetter_online"
+ADDRESS = "https://www.wetter.example/heute"
+NEW_ENTRY_CAPTION = "Pinwall - Neuen Eintrag erstellen"
+
+# The logo another program shows: four coloured stripes over a two-tone base, so that a cut-out
+# shifted by a pixel or scaled no longer matches. Its place on the screen is found once it shows.
+LOGO_X, LOGO_Y, LOGO_W, LOGO_H = 880, 600, 160, 80
+STRIPES = [(220, 30, 30), (30, 60, 210), (240, 200, 20), (20, 160, 60)]
+
+
+def logo_pixel(x, y):
+    """Colour of screen pixel (x, y) inside the logo."""
+    stripe = STRIPES[((x - LOGO_X) // 40) % 4]
+    if (y - LOGO_Y) >= LOGO_H // 2:
+        return tuple(c // 2 for c in stripe)
+    return stripe
+
+
+def fail(text):
+    subprocess.run(["import", "-window", "root", os.path.join(shots, "failure.png")])
+    subprocess.run(["wmctrl", "-l"])
+    sys.exit("entry road: " + text)
+
+
+def xdo(*args):
+    subprocess.run(["xdotool", *[str(a) for a in args]], check=True)
+
+
+def shot(name):
+    subprocess.run(["import", "-window", "root", os.path.join(shots, name)], check=True)
+
+
+def show_logo():
+    """Shows the logo in a window of another program and returns where its top-left pixel lies on
+    the screen, found in a screenshot, whatever the window manager made of the placement."""
+    ppm = os.path.join(home, "drawn-logo.ppm")
+    with open(ppm, "wb") as f:
+        f.write(b"P6\n%d %d\n255\n" % (LOGO_W, LOGO_H))
+        for y in range(LOGO_H):
+            f.write(b"".join(bytes(logo_pixel(LOGO_X + x, LOGO_Y + y)) for x in range(LOGO_W)))
+    viewer = subprocess.Popen(["display", "-title", "Logo", "-geometry", "+%d+%d" % (LOGO_X, LOGO_Y), ppm])
+    screen = os.path.join(home, "screen.ppm")
+    first = bytes(STRIPES[0])
+    deadline = time.time() + 15
+    while time.time() < deadline:
+        time.sleep(0.5)
+        subprocess.run(["import", "-window", "root", "-depth", "8", screen], check=True)
+        width, _, pixels = read_ppm(screen)
+        at = pixels.find(first + first)
+        if at >= 0 and at % 3 == 0:
+            return viewer, (at // 3) % width, (at // 3) // width
+    fail("the logo did not appear on the screen")
+
+
+def find(root, predicate, depth=0):
+    if root is None or depth > 40:
+        return None
+    try:
+        if predicate(root):
+            return root
+        for i in range(root.childCount):
+            hit = find(root.getChildAtIndex(i), predicate, depth + 1)
+            if hit is not None:
+                return hit
+    except Exception:
+        return None
+    return None
+
+
+def find_all(root, predicate, found, depth=0):
+    if root is None or depth > 40:
+        return found
+    try:
+        if predicate(root):
+            found.append(root)
+        for i in range(root.childCount):
+            find_all(root.getChildAtIndex(i), predicate, found, depth + 1)
+    except Exception:
+        pass
+    return found
+
+
+def wait_for(predicate, what, timeout=20):
+    deadline = time.time() + timeout
+    while time.time() < deadline:
+        desktop = pyatspi.Registry.getDesktop(0)
+        for i in range(desktop.childCount):
+            hit = find(desktop.getChildAtIndex(i), predicate)
+            if hit is not None:
+                return hit
+        time.sleep(0.2)
+    fail("not found: " + what)
+
+
+def window(name):
+    return lambda a: a.getRole() in (pyatspi.ROLE_FRAME, pyatspi.ROLE_DIALOG, pyatspi.ROLE_WINDOW) and a.name == name
+
+
+def named(role, name):
+    return lambda a: a.getRole() == role and a.name == name
+
+
+def click(accessible):
+    """A left click with the mouse in the middle of the control."""
+    box = accessible.queryComponent().getExtents(pyatspi.DESKTOP_COORDS)
+    xdo("mousemove", box.x + box.width // 2, box.y + box.height // 2)
+    time.sleep(0.2)
+    xdo("click", 1)
+
+
+def mapped_windows():
+    return subprocess.run(["wmctrl", "-l"], capture_output=True, text=True).stdout
+
+
+def wait_until(condition, what, timeout=15):
+    deadline = time.time() + timeout
+    while time.time() < deadline:
+        if condition():
+            return
+        time.sleep(0.2)
+    fail(what)
+
+
+def text_of(accessible):
+    t = accessible.queryText()
+    return t.getText(0, t.characterCount)
+
+
+def read_ppm(path):
+    with open(path, "rb") as f:
+        data = f.read()
+    fields, pos = [], 0
+    while len(fields) < 4:
+        while data[pos:pos + 1].isspace():
+            pos += 1
+        start = pos
+        while not data[pos:pos + 1].isspace():
+            pos += 1
+        fields.append(data[start:pos])
+    return int(fields[1]), int(fields[2]), data[pos + 1:]
+
+
+viewer, LOGO_X, LOGO_Y = show_logo()
+CUT = (LOGO_X + 10, LOGO_Y + 10, LOGO_X + 130, LOGO_Y + 60)  # left, top, right, bottom of the drag
+program = subprocess.Popen([os.path.join(home, "Pinwall-Builder")])
+try:
+    # A new page, typed into the dialog that opens in an empty program folder.
+    wait_for(window("Neue Pinwall-Seite erstellen"), "new page dialog")
+    time.sleep(0.5)
+    xdo("key", "ctrl+a")
+    xdo("type", "--delay", "30", PAGE)
+    xdo("key", "Return")
+    editor = wait_for(lambda a: a.getRole() == pyatspi.ROLE_FRAME and a.name.endswith(" - " + PAGE), "editor")
+
+    # Column 1's "Eintrag hinzufügen...": the leftmost of the visible buttons of that name.
+    buttons = find_all(editor, lambda a: a.getRole() == pyatspi.ROLE_PUSH_BUTTON and a.name == "Eintrag hinzufügen...", [])
+    buttons = [b for b in buttons if b.queryComponent().getExtents(pyatspi.DESKTOP_COORDS).width > 0]
+    if not buttons:
+        fail("no new entry button")
+    click(min(buttons, key=lambda b: b.queryComponent().getExtents(pyatspi.DESKTOP_COORDS).x))
+    dialog = wait_for(window(NEW_ENTRY_CAPTION), "new entry dialog")
+    time.sleep(0.5)
+
+    xdo("type", "--delay", "40", ENTRY)
+    # The address is copied in another program; the dialog's watcher takes it from the clipboard.
+    subprocess.run(["xclip", "-selection", "clipboard"], input=ADDRESS.encode(), check=True)
+    link = find(dialog, lambda a: a.getRole() == pyatspi.ROLE_TEXT and a.name == "Link / Adresse:")
+    if link is None:
+        fail("no link box")
+    wait_until(lambda: text_of(link) == ADDRESS, "the copied address did not reach the link box")
+    shot("new-entry-dialog.png")
+
+    # The capture: the dialog and editor step aside, the frozen screen comes up, the user drags.
+    click(find(dialog, named(pyatspi.ROLE_PUSH_BUTTON, "<--  Logo 'einfangen'")))
+    wait_until(lambda: NEW_ENTRY_CAPTION not in mapped_windows(), "the dialog did not step aside for the capture")
+    time.sleep(1.5)
+    left, top, right, bottom = CUT
+    xdo("mousemove", left, top)
+    xdo("mousedown", 1)
+    for step in range(1, 11):
+        xdo("mousemove", left + (right - left) * step // 10, top + (bottom - top) * step // 10)
+        time.sleep(0.03)
+    shot("capture-rubber-band.png")
+    xdo("mouseup", 1)
+    wait_until(lambda: NEW_ENTRY_CAPTION in mapped_windows(), "the dialog did not come back after the capture")
+    time.sleep(0.5)
+    shot("new-entry-with-logo.png")
+
+    dialog = wait_for(window(NEW_ENTRY_CAPTION), "new entry dialog after the capture")
+    click(find(dialog, named(pyatspi.ROLE_PUSH_BUTTON, "Übernehmen")))
+    wait_until(lambda: NEW_ENTRY_CAPTION not in mapped_windows(), "the dialog stayed after Übernehmen")
+    editor = wait_for(lambda a: a.getRole() == pyatspi.ROLE_FRAME and a.name.endswith(" - " + PAGE), "editor again")
+    wait_for(lambda a: a.getRole() == pyatspi.ROLE_LIST_ITEM and a.name == ENTRY, "the entry in the column")
+
+    # Without the preview, so the check does not need the embedded browser.
+    preview = find(editor, lambda a: a.getRole() == pyatspi.ROLE_CHECK_BOX and a.name == "Vorschau")
+    if preview is not None and preview.getState().contains(pyatspi.STATE_CHECKED):
+        click(preview)
+    click(find(editor, named(pyatspi.ROLE_PUSH_BUTTON, "Speichern / HTML erstellen")))
+    index = os.path.join(home, "Pinwall", PAGE, "index.html")
+    wait_until(lambda: os.path.exists(index), "no index.html")
+    time.sleep(0.5)
+    shot("editor-after-save.png")
+finally:
+    program.terminate()
+    program.wait(10)
+    viewer.terminate()
+
+entry_file = open(os.path.join(home, "Library", STEM + ".web"), encoding="cp1252").read()
+if "Link=" + ADDRESS not in entry_file:
+    fail("entry file without the address:\n" + entry_file)
+html = open(index, encoding="cp1252").read()
+if ADDRESS not in html or "images/" + STEM + ".jpg" not in html:
+    fail("the page shows neither the link nor the logo")
+logo = os.path.join(home, "Pinwall", PAGE, "images", STEM + ".jpg")
+decoded = os.path.join(home, "logo.ppm")
+with open(decoded, "wb") as out:
+    subprocess.run(["djpeg", "-pnm", logo], stdout=out, check=True)
+width, height, pixels = read_ppm(decoded)
+if (width, height) != (right - left, bottom - top):
+    fail("logo is %dx%d, the rectangle was %dx%d" % (width, height, right - left, bottom - top))
+error = 0
+for y in range(height):
+    for x in range(width):
+        expected = logo_pixel(left + x, top + y)
+        got = pixels[3 * (y * width + x):3 * (y * width + x) + 3]
+        error += sum(abs(e - g) for e, g in zip(expected, got))
+mean = error / (width * height * 3)
+if mean > 6:
+    fail("the page's logo is not what was on the screen (mean difference %.1f)" % mean)
+print("entry road: page, entry file and a %dx%d logo matching the screen (mean difference %.2f)" % (width, height, mean))

@@ -1,0 +1,289 @@
+// The new entry dialog over a column editor in a temporary program folder: the name change, the
+// messages, the clipboard watcher, storing the entry and closing back to the editor.
+#include "MainWindowTestFixture.h"
+
+#include "app/ProgramEnd.h"
+#include "app/ProgramWindows.h"
+#include "controls/XPButton.h"
+#include "editor/ColumnGroup.h"
+#include "editor/NewEntryDialog.h"
+
+#include "core/support/ScratchFolder.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPointer>
+#include <QTest>
+
+namespace {
+
+const char* const kQuestionNoLogo =
+    "Es wurde kein(e) Logo/Grafik erstellt !   \r\nDer Link wird somit nur als Textlink angezeigt.  \r\n"
+    "Man kann aber später immer noch ein Logo erstellen.  \r\n\r\nSoll das erstmal so übernommen werden ?  \r\n";
+
+class NewEntryDialogTest : public MainWindowTest {
+protected:
+    ~NewEntryDialogTest() override
+    {
+        delete dialog.data();
+        QGuiApplication::clipboard()->clear();
+    }
+
+    // The editor's "Eintrag hinzufügen..." of column `index`, then the dialog as the program opens it.
+    frmNewEntry& OpenDialog(int index = 0)
+    {
+        if (!window) Open();
+        window->show();
+        window->Column(index)->cmdNewEntry->click();
+        dialog = new frmNewEntry(context, *window);
+        dialog->show();
+        return *dialog;
+    }
+
+    QLineEdit* Box(const char* name) const { return dialog->findChild<QLineEdit*>(name); }
+    QLabel* Label(const char* name) const { return dialog->findChild<QLabel*>(name); }
+    void Click(const char* button) const { dialog->findChild<ccXPButton*>(button)->click(); }
+    void Type(const char* box, const QString& text) const { QTest::keyClicks(Box(box), text); }
+    std::string Library(const std::string& name) const { return program.dir.Take("Library/" + name); }
+    bool InLibrary(const std::string& name) const { return program.dir.Has("Library/" + name); }
+
+    // The dialog is gone and the editor is back.
+    void ExpectClosed()
+    {
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        EXPECT_TRUE(dialog.isNull());
+        EXPECT_TRUE(window->isVisible());
+    }
+
+    QPointer<frmNewEntry> dialog;
+};
+
+} // namespace
+
+TEST_F(NewEntryDialogTest, TypingTheNameOfAStoredEntryFillsTheDialogAndAnyOtherNameEmptiesIt)
+{
+    const std::string stored = "[PinCard]\r\nEntry=Heise\r\nLink=http://heise.de\r\nImage=heise.jpg\r\nInfo=News\r\n";
+    program.dir.Put("Library/heise.web", stored);
+    LibraryLogo("heise.jpg");
+    OpenDialog();
+    EXPECT_TRUE(Box("txtLink")->isReadOnly());
+    EXPECT_EQ(Box("txtInfo")->text(), "(optional)");
+
+    Type("txtEntry", "He\"#is:e");  // the name filter drops " # :
+    EXPECT_EQ(Box("txtEntry")->text(), "Heise");
+    EXPECT_EQ(Box("txtLink")->text(), "http://heise.de");
+    EXPECT_EQ(Box("txtInfo")->text(), "News");
+    EXPECT_EQ(Label("lblImage")->text(), "heise.jpg");
+    EXPECT_FALSE(Label("picLogo")->pixmap().isNull());
+    EXPECT_FALSE(Label("lblLogo")->isVisibleTo(dialog));
+    EXPECT_FALSE(Box("txtLink")->isReadOnly());
+    EXPECT_TRUE(context.Selection.EntryFromLibrary);
+
+    Type("txtEntry", "x");
+    EXPECT_EQ(Box("txtLink")->text(), "");
+    EXPECT_EQ(Box("txtInfo")->text(), "(optional)");
+    EXPECT_TRUE(Label("picLogo")->pixmap().isNull());
+    EXPECT_TRUE(Label("lblLogo")->isVisibleTo(dialog));
+    EXPECT_EQ(Label("lblImage")->text(), "heisex.jpg");
+    EXPECT_FALSE(context.Selection.EntryFromLibrary);
+    Box("txtEntry")->clear();
+    EXPECT_TRUE(Box("txtLink")->isReadOnly());
+    EXPECT_EQ(Label("lblImage")->text(), "heisex.jpg");
+
+    // Taken again and accepted with an own info: the library stays as it was, the page gets what
+    // the dialog shows.
+    Type("txtEntry", "HEISE");
+    Box("txtInfo")->setText("Eigene Info");
+    Click("ccXPButton1");
+    EXPECT_EQ(Library("heise.web"), stored);
+    EXPECT_EQ(PageValue("HEISE", "Link"), "http://heise.de");
+    EXPECT_EQ(PageValue("HEISE", "Info"), "Eigene Info");
+    EXPECT_EQ(PageValue("HEISE", "Image"), "heise.jpg");
+    ExpectClosed();
+}
+
+TEST_F(NewEntryDialogTest, AcceptingAsksForWhatIsMissingThenAppendsTheEntryAfterTheColumnsCount)
+{
+    PageColumn(2, {"A", "B", "C", "D"});
+    Open();
+    OpenDialog(1);
+
+    Click("ccXPButton1");
+    Type("txtEntry", "Google");
+    Click("ccXPButton1");
+    ASSERT_EQ(desktop.messages.size(), 2u);
+    EXPECT_EQ(desktop.messages[0].text, "Bitte zuerst einen Namen für den neuen Eintrag angeben. (z.B.: Google)   ");
+    EXPECT_EQ(desktop.messages[1].text, "Bitte noch die erforderliche Link-Adresse kopieren. (z.B.: http://www.google.de)   ");
+    EXPECT_EQ(desktop.messages[1].kind, kMessageInformation);
+    EXPECT_EQ(dialog->focusWidget(), Box("txtLink"));
+
+    // Enter in the info box does not accept; Enter in the link box does.
+    Type("txtLink", "www.google.de");
+    QTest::keyClick(Box("txtInfo"), Qt::Key_Return);
+    EXPECT_TRUE(desktop.questions.empty());
+    desktop.Answer(false);
+    QTest::keyClick(Box("txtLink"), Qt::Key_Return);
+    ASSERT_EQ(desktop.questions.size(), 1u);
+    EXPECT_EQ(desktop.questions[0].text, QString::fromUtf8(kQuestionNoLogo));
+    EXPECT_TRUE(dialog->isVisible());
+    EXPECT_FALSE(InLibrary("google.web"));
+
+    desktop.Answer(true);
+    QTest::keyClick(Box("txtEntry"), Qt::Key_Return);
+    EXPECT_EQ(Library("google.web"),
+              "[PinCard]\r\nEntry=Google\r\nLink=http://www.google.de\r\nImage=google.jpg\r\nInfo=Google\r\n");
+    EXPECT_EQ(PageValue("Spalte2", "Count"), "5");
+    EXPECT_EQ(PageValue("Spalte2", "Eintrag5"), "Google");
+    EXPECT_EQ(PageValue("Google", "Link"), "http://www.google.de");
+    EXPECT_EQ(Items(1), (QStringList{"A", "B", "C", "D", "Google"}));
+    EXPECT_EQ(window->LinkField(1)->text(), "www.google.de");
+    EXPECT_EQ(context.Selection.CurrentEntryName, "Google");
+    ExpectClosed();
+}
+
+TEST_F(NewEntryDialogTest, NamesThatCannotNameTheirFilesAreRefused)
+{
+    OpenDialog();
+    const std::string pageBefore = program.dir.Take("PnwFiles/Test.pnw");
+    const std::pair<QString, const char*> cases[] = {
+        {"&&&", "Der Name muss mindestens einen Buchstaben oder eine Ziffer enthalten.   "},
+        {"日本", "Der Name darf nur Zeichen des westeuropäischen Zeichensatzes enthalten und nicht mit einem "
+                "Leerzeichen beginnen oder enden.   "},
+        {"Google ", "Der Name darf nur Zeichen des westeuropäischen Zeichensatzes enthalten und nicht mit einem "
+                    "Leerzeichen beginnen oder enden.   "},
+    };
+    for (const auto& [name, message] : cases) {
+        desktop.messages.clear();
+        Box("txtEntry")->setText(name);
+        Box("txtLink")->setText("www.example.org");
+        Box("txtInfo")->setFocus();
+        Click("ccXPButton1");
+        ASSERT_EQ(desktop.messages.size(), 1u) << name.toStdString();
+        EXPECT_EQ(desktop.messages[0].text, QString::fromUtf8(message));
+        EXPECT_EQ(dialog->focusWidget(), Box("txtEntry"));
+    }
+    EXPECT_TRUE(dialog->isVisible());
+    EXPECT_EQ(program.dir.Take("PnwFiles/Test.pnw"), pageBefore);
+    EXPECT_FALSE(InLibrary(".web") || InLibrary("&&&.web"));
+}
+
+TEST_F(NewEntryDialogTest, ClipboardAddressesLandInTheLinkBoxWhileTheDialogWatches)
+{
+    OpenDialog();
+    QClipboard& clipboard = *QGuiApplication::clipboard();
+    QLineEdit& link = *Box("txtLink");
+
+    clipboard.setText("WWW.Example.org");
+    EXPECT_TRUE(QTest::qWaitFor([&] { return link.text() == "WWW.Example.org"; }, 2000));
+    EXPECT_EQ(clipboard.text(), "");
+    clipboard.setText("HTTPS://EXAMPLE.ORG/a\r\n");
+    EXPECT_TRUE(QTest::qWaitFor([&] { return link.text() == "HTTPS://EXAMPLE.ORG/a"; }, 2000));
+    clipboard.setText("ftp://example.org");
+    QTest::qWait(700);
+    EXPECT_EQ(link.text(), "HTTPS://EXAMPLE.ORG/a");
+    EXPECT_EQ(clipboard.text(), "ftp://example.org");
+
+    // Hidden for a capture it still watches; waiting after the library took an entry it does not.
+    dialog->StartCapture();
+    EXPECT_EQ(context.Selection.CaptureCaller, 1);
+    EXPECT_TRUE(dialog->WatchesClipboard());
+    dialog->ShowAgain();
+    dialog->WaitHidden();
+    clipboard.setText("http://later.org");
+    QTest::qWait(700);
+    EXPECT_EQ(clipboard.text(), "http://later.org");
+    dialog->ShowAgain();
+    EXPECT_TRUE(QTest::qWaitFor([&] { return link.text() == "http://later.org"; }, 2000));
+
+    // The placeholder goes on a click; a press on the link box without a name goes to the name.
+    QTest::mousePress(Box("txtInfo"), Qt::LeftButton);
+    EXPECT_EQ(Box("txtInfo")->text(), "");
+    QTest::mousePress(&link, Qt::LeftButton);
+    EXPECT_EQ(dialog->focusWidget(), Box("txtEntry"));
+}
+
+TEST_F(NewEntryDialogTest, ACapturedLogoReplacesOneOfTheSameNameOnlyWhenConfirmed)
+{
+    LibraryLogo("google.jpg", 40);
+    LibraryLogo("_temp.jpg", 90);
+    OpenDialog();
+    Type("txtEntry", "Google");
+    Type("txtLink", "www.google.de");
+    dialog->ShowCapturedLogo(QString::fromStdString(context.Paths.LibraryFolder + "_temp.jpg"));
+    EXPECT_TRUE(context.Selection.LogoPresent);
+    EXPECT_FALSE(Label("lblLogo")->isVisibleTo(dialog));
+
+    desktop.Answer(true);
+    Click("ccXPButton1");
+    ASSERT_EQ(desktop.questions.size(), 1u);
+    EXPECT_EQ(desktop.questions[0].text, "Bereits vorhandene Logo-Datei 'google.jpg' durch die neu eingefangene ersetzen ? ");
+    EXPECT_EQ(QImage(QString::fromStdString(context.Paths.LibraryFolder + "google.jpg")).width(), 90);
+    EXPECT_FALSE(InLibrary("_temp.jpg"));
+    ExpectClosed();
+}
+
+TEST_F(NewEntryDialogTest, ACaptureNoEntryTookIsGoneWhenTheDialogCloses)
+{
+    // Cancelled.
+    LibraryLogo("_temp.jpg");
+    OpenDialog();
+    window->hide();
+    Type("txtEntry", "Google");
+    Click("ccXPButton2");
+    EXPECT_FALSE(InLibrary("_temp.jpg"));
+    ExpectClosed();
+
+    // Closed through the title bar.
+    LibraryLogo("_temp.jpg");
+    OpenDialog();
+    window->hide();
+    dialog->close();
+    EXPECT_FALSE(InLibrary("_temp.jpg"));
+    ExpectClosed();
+
+    // Accepted for a stored entry, which keeps its own logo.
+    program.dir.Put("Library/heise.web", "[PinCard]\r\nEntry=Heise\r\nLink=http://heise.de\r\n");
+    LibraryLogo("heise.jpg", 40);
+    LibraryLogo("_temp.jpg", 90);
+    OpenDialog();
+    Type("txtEntry", "Heise");
+    Click("ccXPButton1");
+    EXPECT_FALSE(InLibrary("_temp.jpg"));
+    EXPECT_EQ(QImage(QString::fromStdString(context.Paths.LibraryFolder + "heise.jpg")).width(), 40);
+    ExpectClosed();
+}
+
+TEST(NewEntryDialogProgram, TheEditorsButtonOpensTheDialogInItsPlace)
+{
+    ScratchFolder dir;
+    FakeServices services;
+    const std::function<void()> previousEnd = SetEndProgramHandler([] {});
+    dir.Put("PnwFiles/Home.pnw", "[Main]\r\nColumns=3\r\n");
+    dir.Put("Library/.keep", "");
+    WriteIni("PinwallEdit", "LastEdit", "Home", dir.Path("Pinwall-Builder.ini"));
+    ProgramWindows windows;
+    windows.StartUp(QString::fromStdString(dir.Path("Pinwall-Builder")));
+    frmMain& editor = windows.Editor();
+
+    for (const char* button : {"ccXPButton2", "ccXPButton1"}) {
+        editor.Column(2)->cmdNewEntry->click();
+        QPointer<frmNewEntry> dialog = windows.NewEntryDialog();
+        ASSERT_FALSE(dialog.isNull());
+        EXPECT_TRUE(dialog->isVisible());
+        EXPECT_FALSE(editor.isVisible());
+        if (std::string(button) == "ccXPButton1") {
+            dialog->findChild<QLineEdit*>("txtEntry")->setText("Heise");
+            dialog->findChild<QLineEdit*>("txtLink")->setText("heise.de");
+            services.Answer(true);
+        }
+        dialog->findChild<ccXPButton*>(button)->click();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        EXPECT_TRUE(dialog.isNull());
+        EXPECT_TRUE(editor.isVisible());
+    }
+    EXPECT_EQ(editor.Columns()[2], std::vector<std::string>{"Heise"});
+    QApplication::closeAllWindows();
+    SetEndProgramHandler(previousEnd);
+}
