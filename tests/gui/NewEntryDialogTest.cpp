@@ -6,7 +6,9 @@
 #include "app/ProgramWindows.h"
 #include "controls/XPButton.h"
 #include "editor/ColumnGroup.h"
+#include "editor/LibraryWindow.h"
 #include "editor/NewEntryDialog.h"
+#include "imaging/gui/CaptureWindow.h"
 
 #include "core/support/ScratchFolder.h"
 
@@ -14,7 +16,9 @@
 #include <QClipboard>
 #include <QLabel>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QPointer>
+#include <QPushButton>
 #include <QTest>
 
 namespace {
@@ -285,5 +289,66 @@ TEST(NewEntryDialogProgram, TheEditorsButtonOpensTheDialogInItsPlace)
     }
     EXPECT_EQ(editor.Columns()[2], std::vector<std::string>{"Heise"});
     QApplication::closeAllWindows();
+    SetEndProgramHandler(previousEnd);
+}
+
+// The dialog hands over to the capture and to the library browser and gets its place back.
+TEST(NewEntryDialogProgram, CaptureAndLibraryBrowserReturnToTheDialogOrTheEditor)
+{
+    ScratchFolder dir;
+    FakeServices services;
+    services.snapshot = QImage(300, 200, QImage::Format_RGB32);
+    services.snapshot.fill(qRgb(200, 40, 40));
+    const std::function<void()> previousEnd = SetEndProgramHandler([] {});
+    dir.Put("PnwFiles/Home.pnw", "[Main]\r\nColumns=3\r\n");
+    dir.Put("Library/heise.web", "[PinCard]\r\nEntry=Heise\r\nLink=http://www.heise.de\r\nImage=heise.jpg\r\n");
+    WriteIni("PinwallEdit", "LastEdit", "Home", dir.Path("Pinwall-Builder.ini"));
+    ProgramWindows windows;
+    windows.StartUp(QString::fromStdString(dir.Path("Pinwall-Builder")));
+    frmMain& editor = windows.Editor();
+    editor.Column(0)->cmdNewEntry->click();
+    frmNewEntry* dialog = windows.NewEntryDialog();
+    ASSERT_NE(dialog, nullptr);
+    dialog->findChild<QLineEdit*>("txtEntry")->setText("Tagesschau");
+    const QLabel* picLogo = dialog->findChild<QLabel*>("picLogo");
+
+    // A cut-out comes back into the dialog's logo box.
+    dialog->findChild<ccXPButton*>("ccXPButton3")->click();
+    frmCaptureRectangle* capture = windows.Capture().Window();
+    ASSERT_NE(capture, nullptr);
+    EXPECT_FALSE(dialog->isVisible());
+    QTest::mousePress(capture, Qt::LeftButton, {}, {10, 10});
+    QTest::mouseMove(capture, {90, 40});
+    QTest::mouseRelease(capture, Qt::LeftButton, {}, {90, 40});
+    EXPECT_TRUE(dialog->isVisible());
+    EXPECT_FALSE(picLogo->pixmap().isNull());
+    EXPECT_TRUE(dir.Has("Library/_temp.jpg"));
+
+    // Escape in the next capture removes that cut-out, so the dialog no longer shows it.
+    dialog->findChild<ccXPButton*>("ccXPButton3")->click();
+    QTest::keyClick(windows.Capture().Window(), Qt::Key_Escape);
+    EXPECT_TRUE(dialog->isVisible());
+    EXPECT_FALSE(dir.Has("Library/_temp.jpg"));
+    EXPECT_TRUE(picLogo->pixmap().isNull());
+    EXPECT_FALSE(windows.Context().Selection.LogoPresent);
+
+    // "Abbrechen" of the browser brings the dialog back; taking an entry brings the editor.
+    dialog->findChild<ccXPButton*>("ccXPButton6")->click();
+    frmLibrary& library = windows.Library();
+    EXPECT_TRUE(library.isVisible());
+    EXPECT_FALSE(dialog->isVisible());
+    library.findChild<QPushButton*>("Command2")->click();
+    EXPECT_TRUE(dialog->isVisible());
+    EXPECT_FALSE(library.isVisible());
+    dialog->findChild<ccXPButton*>("ccXPButton6")->click();
+    library.findChild<QListWidget*>("lstEntries")->setCurrentRow(0);
+    library.findChild<QPushButton*>("Command1")->click();
+    EXPECT_TRUE(editor.isVisible());
+    EXPECT_FALSE(library.isVisible());
+    EXPECT_FALSE(dialog->isVisible());
+    EXPECT_FALSE(dialog->WatchesClipboard());
+    EXPECT_EQ(editor.Columns()[0], std::vector<std::string>{"Heise"});
+    QApplication::closeAllWindows();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     SetEndProgramHandler(previousEnd);
 }
