@@ -11,7 +11,6 @@
 #include "document/PageFile.h"
 #include "editor/MainWindow.h"
 
-#include <QCloseEvent>
 #include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QLabel>
@@ -114,21 +113,16 @@ void frmNewPage::CreateNewPage()
     editor_.setWindowTitle(QString::fromStdString(context_.Paths.Title + " - " + page));
     editor_.SetColumnLists(ColumnLists{});
     editor_.show();
-    finished_ = true;
-    close();
+    accept();
 }
 
-void frmNewPage::CancelNewPage()
+void frmNewPage::reject()
 {
-    if (finished_) return;
-    finished_ = true;
-    if (context_.NewPageFromEditor) {
+    QDialog::reject();  // closes the dialog (and so deletes it)
+    if (context_.NewPageFromEditor)
         editor_.show();
-        close();
-    } else {
-        close();
+    else
         EndProgram();
-    }
 }
 
 void frmNewPage::showEvent(QShowEvent* event)
@@ -139,12 +133,6 @@ void frmNewPage::showEvent(QShowEvent* event)
     CenterForm(*this);
     Text1->selectAll();
     Text1->setFocus();
-}
-
-void frmNewPage::closeEvent(QCloseEvent* event)
-{
-    if (!finished_) CancelNewPage();
-    QDialog::closeEvent(event);
 }
 
 bool frmNewPage::eventFilter(QObject* watched, QEvent* event)

@@ -16,17 +16,17 @@ class frmNewPage : public QDialog {
 public:
     frmNewPage(ProgramContext& context, frmMain& editor, QWidget* parent = nullptr);
 
-    void CreateNewPage();  // "Übernehmen"
-    void CancelNewPage();  // "Abbrechen" or closing the window
+    void CreateNewPage();               // "Übernehmen", Enter in the name field
+    void CancelNewPage() { reject(); }  // "Abbrechen"
 
     QLineEdit* NameField() const { return Text1; }
 
-    // Escape and the window's close button cancel through closeEvent, like "Abbrechen".
-    void reject() override { close(); }
+    // Cancelling: "Abbrechen", Escape and the window's close button. The dialog closes and the
+    // editor comes back; at start-up, with no editor to come back to, the program ends.
+    void reject() override;
 
 protected:
     void showEvent(QShowEvent* event) override;
-    void closeEvent(QCloseEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
@@ -34,7 +34,6 @@ private:
 
     ProgramContext& context_;
     frmMain& editor_;
-    bool finished_ = false;
     bool placed_ = false;
 
     QLabel* Label1;

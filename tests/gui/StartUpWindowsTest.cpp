@@ -15,8 +15,12 @@
 #include <QApplication>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QPointer>
 #include <QTest>
 #include <gtest/gtest.h>
+
+#include <functional>
+#include <vector>
 
 class StartUpWindowsTest : public testing::Test {
 protected:
@@ -37,6 +41,7 @@ protected:
         dir.Put("PnwFiles/" + name + ".pnw", text);
     }
     FirstWindow Start() { return windows.StartUp(QString::fromStdString(dir.Path("Pinwall-Builder"))); }
+    static ccXPButton* Button(QWidget& window, const char* name) { return window.findChild<ccXPButton*>(name); }
     QStringList ListedPages(frmStart& start)
     {
         QStringList names;
@@ -62,7 +67,8 @@ TEST_F(StartUpWindowsTest, FirstRunShowsTheNewPageDialogAndCancellingItEndsThePr
     EXPECT_EQ(dialog->windowTitle(), "Neue Pinwall-Seite erstellen");
     EXPECT_EQ(dialog->NameField()->text(), "Pinwall");
 
-    dialog->CancelNewPage();
+    dialog->close();  // the window's close button
+    EXPECT_FALSE(dialog->isVisible());
     EXPECT_EQ(programEnds, 1);
 }
 
@@ -91,7 +97,8 @@ TEST_F(StartUpWindowsTest, AGoneLastPageShowsTheStartWindowWhoseCancelEndsThePro
     frmStart* start = windows.StartWindow();
     ASSERT_NE(start, nullptr);
     EXPECT_EQ(ListedPages(*start), (QStringList{"Arbeit", "Work"}));
-    start->close();
+    Button(*start, "ccXPButton1")->click();  // "Abbrechen"
+    EXPECT_FALSE(start->isVisible());
     EXPECT_EQ(programEnds, 1);
 }
 
@@ -145,9 +152,48 @@ TEST_F(StartUpWindowsTest, TheStartWindowFromTheMenuIsFilledEachTimeAndItsCancel
     frmStart& start = windows.ShowStartWindow();
     windows.ShowStartWindow();
     EXPECT_EQ(ListedPages(start), (QStringList{"Home", "Work", "Home", "Work"}));
-    start.close();
+    Button(start, "ccXPButton1")->click();  // "Abbrechen"
     EXPECT_EQ(programEnds, 0);
     EXPECT_TRUE(windows.Editor().isVisible());
+    EXPECT_EQ(ListedPages(windows.ShowStartWindow()), (QStringList{"Home", "Work"})) << "a closed window is gone";
+}
+
+TEST_F(StartUpWindowsTest, EveryWayOutOfTheStartWindowClosesIt)
+{
+    PutPage("Home");
+    PutPage("Work");
+    WriteIni("PinwallEdit", "LastEdit", "Home", Settings());
+    Start();
+    const auto pick = [](frmStart& start) {
+        start.PageList()->setCurrentRow(1);
+        return start.PageList();
+    };
+    const std::vector<std::pair<const char*, std::function<void(frmStart&)>>> ways = {
+        {"Abbrechen", [](frmStart& start) { Button(start, "ccXPButton1")->click(); }},
+        {"Escape", [](frmStart& start) { QTest::keyClick(start.PageList(), Qt::Key_Escape); }},
+        {"close button", [](frmStart& start) { start.close(); }},
+        {"Laden...", [&](frmStart& start) { pick(start); Button(start, "ccXPButton2")->click(); }},
+        {"Enter", [&](frmStart& start) { QTest::keyClick(pick(start), Qt::Key_Return); }},
+        {"double click",
+         [&](frmStart& start) {
+             QListWidget* list = pick(start);
+             const QPoint where = list->visualItemRect(list->item(1)).center();
+             QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, where);
+             QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, where);
+             QTest::mouseRelease(list->viewport(), Qt::LeftButton, {}, where);
+         }},
+    };
+    for (const auto& [way, leave] : ways) {
+        QPointer<frmStart> start = &windows.ShowStartWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(start));
+        leave(*start);
+        EXPECT_TRUE(!start || start->isHidden()) << way;
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        EXPECT_TRUE(start.isNull()) << way;
+        EXPECT_TRUE(windows.Editor().isVisible()) << way;
+    }
+    EXPECT_EQ(programEnds, 0);
+    EXPECT_EQ(ReadIni("PinwallEdit", "LastEdit", Settings()), "Work");
 }
 
 TEST_F(StartUpWindowsTest, ANewPageWithTheNameOfAnExistingPageIsRefusedAndCancelReturnsToTheEditor)
@@ -174,6 +220,42 @@ TEST_F(StartUpWindowsTest, ANewPageWithTheNameOfAnExistingPageIsRefusedAndCancel
     dialog.CancelNewPage();
     EXPECT_EQ(programEnds, 0);
     EXPECT_TRUE(windows.Editor().isVisible());
+}
+
+TEST_F(StartUpWindowsTest, EveryWayOutOfTheNewPageDialogClosesIt)
+{
+    PutPage("Home");
+    WriteIni("PinwallEdit", "LastEdit", "Home", Settings());
+    Start();
+    windows.Context().NewPageFromEditor = true;
+    const std::vector<std::pair<const char*, std::function<void(frmNewPage&)>>> ways = {
+        {"Abbrechen", [](frmNewPage& dialog) { Button(dialog, "ccXPButton2")->click(); }},
+        {"Escape", [](frmNewPage& dialog) { QTest::keyClick(dialog.NameField(), Qt::Key_Escape); }},
+        {"close button", [](frmNewPage& dialog) { dialog.close(); }},
+        {"Übernehmen",
+         [](frmNewPage& dialog) {
+             dialog.NameField()->setText("Reisen");
+             Button(dialog, "ccXPButton1")->click();
+         }},
+        {"Enter",
+         [](frmNewPage& dialog) {
+             dialog.NameField()->setText("Sport");
+             QTest::keyClick(dialog.NameField(), Qt::Key_Return);
+         }},
+    };
+    for (const auto& [way, leave] : ways) {
+        QPointer<frmNewPage> dialog = &windows.ShowNewPageDialog();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(dialog));
+        EXPECT_EQ(dialog->NameField()->text(), "Pinwall") << way << ": a new dialog each time";
+        leave(*dialog);
+        EXPECT_TRUE(!dialog || dialog->isHidden()) << way;
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        EXPECT_TRUE(dialog.isNull()) << way;
+        EXPECT_TRUE(windows.Editor().isVisible()) << way;
+    }
+    EXPECT_EQ(programEnds, 0);
+    EXPECT_TRUE(dir.Has("PnwFiles/Reisen.pnw") && dir.Has("PnwFiles/Sport.pnw"));
+    EXPECT_EQ(windows.Editor().windowTitle(), "Kestrel Pinwall-Builder - Sport");
 }
 
 TEST_F(StartUpWindowsTest, ANewPageIsCreatedEmptyWithThreeColumnsAndNotRecorded)
