@@ -25,15 +25,24 @@ const char* const kApply = "Übernehmen";
 const char* const kCancel = "Abbrechen";
 const char* const kPageExists = "Datei existiert bereits. Bitte Bezeichnung ändern.   ";
 const char* const kBadName = "Die Bezeichnung darf keines der Zeichen \\ / : * ? \" < > | enthalten.   ";
+const char* const kUnstorableName = "Die Bezeichnung darf nur Zeichen des westeuropäischen Zeichensatzes enthalten "
+                                    "und weder mit einem Leerzeichen beginnen oder enden noch mit einem Punkt enden.   ";
 }
 
 bool IsUsablePageName(const QString& name)
 {
-    if (name.isEmpty() || name == "." || name == "..") return false;
+    if (name.isEmpty()) return false;
     for (const QChar c : name) {
         if (c.unicode() < 32 || c.unicode() == 127 || QStringLiteral("\\/:*?\"<>|").contains(c)) return false;
     }
     return true;
+}
+
+bool IsStorablePageName(const QString& name)
+{
+    if (name.startsWith(' ') || name.endsWith(' ') || name.endsWith('.')) return false;
+    const std::string text = name.toStdString();
+    return Cp1252ToUtf8(Utf8ToCp1252(text)) == text;
 }
 
 frmNewPage::frmNewPage(ProgramContext& context, frmMain& editor, QWidget* parent)
@@ -89,9 +98,10 @@ void frmNewPage::CreateNewPage()
         return;
     }
     // Refused before anything is made: such a name would give a page that can never be saved,
-    // or folders outside the pages folder.
-    if (!IsUsablePageName(name)) {
-        ShowMessage(QString::fromUtf8(kBadName), kMessageInformation);
+    // folders outside the pages folder, or a LastEdit that names another page at the next start.
+    const char* refusal = !IsUsablePageName(name) ? kBadName : !IsStorablePageName(name) ? kUnstorableName : nullptr;
+    if (refusal) {
+        ShowMessage(QString::fromUtf8(refusal), kMessageInformation);
         BackToNameField();
         return;
     }

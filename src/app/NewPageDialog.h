@@ -42,5 +42,9 @@ private:
     ccXPButton* ccXPButton2;  // "Abbrechen"
 };
 
-// True when the name can be a file and folder name on Windows and on Linux.
+// True when the name is not empty and holds none of the characters that no file name on Windows
+// or Linux may hold.
 bool IsUsablePageName(const QString& name);
+// True when the name comes back unchanged from the settings file (Windows-1252, values trimmed)
+// and Windows keeps it as a file name (no dot or blank at the end).
+bool IsStorablePageName(const QString& name);

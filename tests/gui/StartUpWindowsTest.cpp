@@ -282,17 +282,50 @@ TEST_F(StartUpWindowsTest, ANameThatCannotBeAFileNameIsRefusedBeforeAnythingIsMa
     Start();
     frmNewPage* dialog = windows.NewPageDialog();
     ASSERT_NE(dialog, nullptr);
-    for (const char* bad : {"../outside", "a/b", "what?", "pipe|", ".."}) {
+    for (const char* bad : {"../outside", "a/b", "what?", "pipe|"}) {
         dialog->NameField()->setText(bad);
         dialog->CreateNewPage();
     }
-    ASSERT_EQ(services.messages.size(), 5u);
-    EXPECT_EQ(services.messages[0].text, "Die Bezeichnung darf keines der Zeichen \\ / : * ? \" < > | enthalten.   ");
+    ASSERT_EQ(services.messages.size(), 4u);
+    for (const RecordedMessage& message : services.messages) {
+        EXPECT_EQ(message.text, "Die Bezeichnung darf keines der Zeichen \\ / : * ? \" < > | enthalten.   ");
+        EXPECT_EQ(message.kind, 1);
+    }
     EXPECT_FALSE(dir.Has("outside"));
     EXPECT_FALSE(dir.Has("Pinwall/a"));
     EXPECT_TRUE(std::filesystem::is_empty(dir.Path("PnwFiles")));
     EXPECT_TRUE(dialog->isVisible());
-    EXPECT_EQ(dialog->NameField()->cursorPosition(), 2);
+    EXPECT_EQ(dialog->NameField()->cursorPosition(), 5);
+}
+
+TEST_F(StartUpWindowsTest, ANameThatWouldNotComeBackFromTheSettingsFileIsRefused)
+{
+    Start();
+    frmNewPage* dialog = windows.NewPageDialog();
+    ASSERT_NE(dialog, nullptr);
+    const QStringList bad = {" Reisen", "Reisen ", "Reisen.", ".", "..", "Łódź", "日本", "Rei\u0301sen"};
+    for (const QString& name : bad) {
+        dialog->NameField()->setText(name);
+        dialog->NameField()->setCursorPosition(0);
+        services.messages.clear();
+        dialog->CreateNewPage();
+        ASSERT_EQ(services.messages.size(), 1u) << name.toStdString();
+        EXPECT_EQ(services.messages[0].text,
+                  "Die Bezeichnung darf nur Zeichen des westeuropäischen Zeichensatzes enthalten und weder mit "
+                  "einem Leerzeichen beginnen oder enden noch mit einem Punkt enden.   ");
+        EXPECT_EQ(services.messages[0].kind, 1);
+        EXPECT_EQ(dialog->NameField()->cursorPosition(), name.size()) << name.toStdString();
+        EXPECT_EQ(dialog->focusWidget(), dialog->NameField());
+    }
+    EXPECT_TRUE(dialog->isVisible());
+    EXPECT_TRUE(std::filesystem::is_empty(dir.Path("PnwFiles")));
+    EXPECT_TRUE(std::filesystem::is_empty(dir.Path("Pinwall"))) << "no folder made for a refused name";
+
+    dialog->NameField()->setText(".Café 2€ Müller-Lüdenscheidt");
+    services.messages.clear();
+    dialog->CreateNewPage();
+    EXPECT_TRUE(services.messages.empty());
+    EXPECT_TRUE(dir.Has("PnwFiles/.Café 2€ Müller-Lüdenscheidt.pnw"));
 }
 
 TEST_F(StartUpWindowsTest, TypedNamesPassTheNameFilter)
