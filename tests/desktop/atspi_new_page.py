@@ -5,7 +5,8 @@ window manager (wmctrl) which windows are really on the screen.
   new-page NAME      the new page dialog at first start: types NAME, presses "Übernehmen", finds the
                      editor with its menus and the generator button and sees the dialog gone; then
                      opens the start window from the editor's menu, cancels it and sees it gone
-                     while the editor stays.
+                     while the editor stays; then generates the page and checks where the
+                     preview appears, first and after the user moved and closed it.
   cancel-start NAME  the start window at start-up lists NAME; "Abbrechen" takes it off the screen.
 
 Run by tests/desktop/run-atspi-check under Xvfb, openbox and a private D-Bus session."""
@@ -17,6 +18,7 @@ import pyatspi
 
 TITLE = "Kestrel Pinwall-Builder"
 NEW_PAGE = "Neue Pinwall-Seite erstellen"
+PREVIEW = "Browser-Vorschau"
 
 
 def find(root, predicate, depth=0):
@@ -67,10 +69,26 @@ def press(accessible, what):
     sys.exit("no press action on " + what)
 
 
-def on_screen():
-    """Titles of the windows that the window manager shows."""
+def windows_on_screen():
+    """(id, title) of the windows that the window manager shows."""
     lines = subprocess.run(["wmctrl", "-l"], capture_output=True, text=True, check=True).stdout.splitlines()
-    return [fields[3] if len(fields) == 4 else "" for fields in (line.split(None, 3) for line in lines)]
+    return [(fields[0], fields[3] if len(fields) == 4 else "") for fields in (line.split(None, 3) for line in lines)]
+
+
+def on_screen():
+    return [title for _, title in windows_on_screen()]
+
+
+def window_id(title):
+    return next(wid for wid, shown in windows_on_screen() if shown == title)
+
+
+def placement(wid):
+    """Where the window's inside lies on the screen, and where its frame (title bar included) begins."""
+    info = subprocess.run(["xwininfo", "-id", wid], capture_output=True, text=True, check=True).stdout
+    value = {line.split(":")[0].strip(): int(line.split(":")[1]) for line in info.splitlines() if "upper-left" in line}
+    inside = (value["Absolute upper-left X"], value["Absolute upper-left Y"])
+    return inside, (inside[0] - value["Relative upper-left X"], inside[1] - value["Relative upper-left Y"])
 
 
 def wait_on_screen(title, shown, timeout=5):
@@ -112,6 +130,30 @@ def new_page(page_name):
     cancel_start(page_name)
     wait_on_screen(editor_title, True)
     print("the start window from the menu is off the screen after Abbrechen; the editor stays")
+
+    # The preview first appears with its frame at the top left corner; closed by the user and
+    # opened again, it comes back where the user had put it.
+    save = find(editor, named(pyatspi.ROLE_PUSH_BUTTON, "Speichern / HTML erstellen"))
+    press(save, "Speichern / HTML erstellen")
+    wait_on_screen(PREVIEW, True, timeout=30)
+    time.sleep(0.5)
+    inside, frame = placement(window_id(PREVIEW))
+    if frame != (0, 0):
+        sys.exit("the preview's frame begins at %s, not at the top left corner" % (frame,))
+    subprocess.run(["wmctrl", "-r", PREVIEW, "-e", "0,300,200,-1,-1"], check=True)
+    time.sleep(0.5)
+    moved, _ = placement(window_id(PREVIEW))
+    if moved == inside:
+        sys.exit("the preview could not be moved")
+    subprocess.run(["wmctrl", "-c", PREVIEW], check=True)
+    wait_on_screen(PREVIEW, False)
+    press(save, "Speichern / HTML erstellen")
+    wait_on_screen(PREVIEW, True, timeout=30)
+    time.sleep(0.5)
+    again, _ = placement(window_id(PREVIEW))
+    if again != moved:
+        sys.exit("the preview was at %s when it was closed and opened again at %s" % (moved, again))
+    print("the preview opens at the corner, and where the user left it after being closed")
 
 
 def cancel_start(page_name):
