@@ -11,7 +11,6 @@
 #include "document/PageFile.h"
 #include "editor/MainWindow.h"
 
-#include <QCloseEvent>
 #include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QLabel>
@@ -26,15 +25,24 @@ const char* const kApply = "Übernehmen";
 const char* const kCancel = "Abbrechen";
 const char* const kPageExists = "Datei existiert bereits. Bitte Bezeichnung ändern.   ";
 const char* const kBadName = "Die Bezeichnung darf keines der Zeichen \\ / : * ? \" < > | enthalten.   ";
+const char* const kUnstorableName = "Die Bezeichnung darf nur Zeichen des westeuropäischen Zeichensatzes enthalten "
+                                    "und weder mit einem Leerzeichen beginnen oder enden noch mit einem Punkt enden.   ";
 }
 
 bool IsUsablePageName(const QString& name)
 {
-    if (name.isEmpty() || name == "." || name == "..") return false;
+    if (name.isEmpty()) return false;
     for (const QChar c : name) {
         if (c.unicode() < 32 || c.unicode() == 127 || QStringLiteral("\\/:*?\"<>|").contains(c)) return false;
     }
     return true;
+}
+
+bool IsStorablePageName(const QString& name)
+{
+    if (name.startsWith(' ') || name.endsWith(' ') || name.endsWith('.')) return false;
+    const std::string text = name.toStdString();
+    return Cp1252ToUtf8(Utf8ToCp1252(text)) == text;
 }
 
 frmNewPage::frmNewPage(ProgramContext& context, frmMain& editor, QWidget* parent)
@@ -90,9 +98,10 @@ void frmNewPage::CreateNewPage()
         return;
     }
     // Refused before anything is made: such a name would give a page that can never be saved,
-    // or folders outside the pages folder.
-    if (!IsUsablePageName(name)) {
-        ShowMessage(QString::fromUtf8(kBadName), kMessageInformation);
+    // folders outside the pages folder, or a LastEdit that names another page at the next start.
+    const char* refusal = !IsUsablePageName(name) ? kBadName : !IsStorablePageName(name) ? kUnstorableName : nullptr;
+    if (refusal) {
+        ShowMessage(QString::fromUtf8(refusal), kMessageInformation);
         BackToNameField();
         return;
     }
@@ -114,21 +123,16 @@ void frmNewPage::CreateNewPage()
     editor_.setWindowTitle(QString::fromStdString(context_.Paths.Title + " - " + page));
     editor_.SetColumnLists(ColumnLists{});
     editor_.show();
-    finished_ = true;
-    close();
+    accept();
 }
 
-void frmNewPage::CancelNewPage()
+void frmNewPage::reject()
 {
-    if (finished_) return;
-    finished_ = true;
-    if (context_.NewPageFromEditor) {
+    QDialog::reject();  // closes the dialog (and so deletes it)
+    if (context_.NewPageFromEditor)
         editor_.show();
-        close();
-    } else {
-        close();
+    else
         EndProgram();
-    }
 }
 
 void frmNewPage::showEvent(QShowEvent* event)
@@ -139,12 +143,6 @@ void frmNewPage::showEvent(QShowEvent* event)
     CenterForm(*this);
     Text1->selectAll();
     Text1->setFocus();
-}
-
-void frmNewPage::closeEvent(QCloseEvent* event)
-{
-    if (!finished_) CancelNewPage();
-    QDialog::closeEvent(event);
 }
 
 bool frmNewPage::eventFilter(QObject* watched, QEvent* event)

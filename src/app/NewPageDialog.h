@@ -16,17 +16,17 @@ class frmNewPage : public QDialog {
 public:
     frmNewPage(ProgramContext& context, frmMain& editor, QWidget* parent = nullptr);
 
-    void CreateNewPage();  // "Übernehmen"
-    void CancelNewPage();  // "Abbrechen" or closing the window
+    void CreateNewPage();               // "Übernehmen", Enter in the name field
+    void CancelNewPage() { reject(); }  // "Abbrechen"
 
     QLineEdit* NameField() const { return Text1; }
 
-    // Escape and the window's close button cancel through closeEvent, like "Abbrechen".
-    void reject() override { close(); }
+    // Cancelling: "Abbrechen", Escape and the window's close button. The dialog closes and the
+    // editor comes back; at start-up, with no editor to come back to, the program ends.
+    void reject() override;
 
 protected:
     void showEvent(QShowEvent* event) override;
-    void closeEvent(QCloseEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
@@ -34,7 +34,6 @@ private:
 
     ProgramContext& context_;
     frmMain& editor_;
-    bool finished_ = false;
     bool placed_ = false;
 
     QLabel* Label1;
@@ -43,5 +42,9 @@ private:
     ccXPButton* ccXPButton2;  // "Abbrechen"
 };
 
-// True when the name can be a file and folder name on Windows and on Linux.
+// True when the name is not empty and holds none of the characters that no file name on Windows
+// or Linux may hold.
 bool IsUsablePageName(const QString& name);
+// True when the name comes back unchanged from the settings file (Windows-1252, values trimmed)
+// and Windows keeps it as a file name (no dot or blank at the end).
+bool IsStorablePageName(const QString& name);

@@ -27,6 +27,10 @@ frmPreview::frmPreview(QWidget* parent) : QWidget(parent, Qt::Window)
     WebBrowser1->setAccessibleName("WebBrowser1");
     WebBrowser1->move(0, 0);
     resize(800, 600);
+    // Placed before the window first appears, so that the window manager puts its frame, title
+    // bar included, at the corner. Afterwards the window stays where the user puts it, also when
+    // it is closed and shown again.
+    move(0, 0);
 }
 
 void frmPreview::ShowFile(const QString& path)
@@ -37,10 +41,6 @@ void frmPreview::ShowFile(const QString& path)
 void frmPreview::showEvent(QShowEvent* event)
 {
     QWidget::showEvent(event);
-    if (!placed_) {
-        placed_ = true;
-        move(0, 0);
-    }
     FitBrowser();
 }
 

@@ -1,5 +1,5 @@
 // frmPreview, the preview window: a resizable window with one embedded browser that shows the
-// generated page. It places itself at the top left corner and keeps the browser sized to it.
+// generated page. It first appears at the top left corner and keeps the browser sized to it.
 #pragma once
 
 #include <QSize>
@@ -29,5 +29,4 @@ private:
     void FitBrowser();
 
     QWebEngineView* WebBrowser1;
-    bool placed_ = false;
 };

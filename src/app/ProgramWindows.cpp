@@ -58,7 +58,12 @@ FirstWindow ProgramWindows::StartUp(const QString& programFile)
 
 frmStart& ProgramWindows::ShowStartWindow()
 {
-    if (!start_) start_ = new frmStart(context_, *editor_);
+    // While it is open the same window is filled again; a closed one is gone (it deletes itself
+    // later), and the next one starts with an empty list.
+    if (!start_) {
+        start_ = new frmStart(context_, *editor_);
+        connect(start_, &QDialog::finished, this, [this] { start_.clear(); });
+    }
     start_->FillPageList();
     start_->show();
     start_->raise();
@@ -68,7 +73,10 @@ frmStart& ProgramWindows::ShowStartWindow()
 
 frmNewPage& ProgramWindows::ShowNewPageDialog()
 {
-    if (!newPage_) newPage_ = new frmNewPage(context_, *editor_);
+    if (!newPage_) {
+        newPage_ = new frmNewPage(context_, *editor_);
+        connect(newPage_, &QDialog::finished, this, [this] { newPage_.clear(); });
+    }
     newPage_->show();
     newPage_->raise();
     newPage_->activateWindow();

@@ -8,7 +8,6 @@
 #include "document/PageFile.h"
 #include "editor/MainWindow.h"
 
-#include <QCloseEvent>
 #include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QLabel>
@@ -22,7 +21,7 @@ const char* const kCancel = "Abbrechen";
 }
 
 frmStart::frmStart(ProgramContext& context, frmMain& editor, QWidget* parent)
-    : QDialog(parent), context_(context), editor_(editor)
+    : QDialog(parent), context_(context), editor_(editor), cameAtStartUp_(!editor.isVisible())
 {
     setObjectName("frmStart");
     setAttribute(Qt::WA_DeleteOnClose);
@@ -55,7 +54,7 @@ frmStart::frmStart(ProgramContext& context, frmMain& editor, QWidget* parent)
     resize(360, 300);
 
     connect(ccXPButton2, &ccXPButton::Click, this, &frmStart::OpenPickedPage);
-    connect(ccXPButton1, &ccXPButton::Click, this, &QDialog::close);
+    connect(ccXPButton1, &ccXPButton::Click, this, &frmStart::reject);
     connect(lstPinwall, &QListWidget::itemDoubleClicked, this, [this] { OpenPickedPage(); });
 }
 
@@ -82,8 +81,15 @@ void frmStart::OpenPickedPage()
     editor_.setWindowTitle(QString::fromStdString(context_.Paths.Title + " - " + name));
     editor_.show();
     WriteIni("PinwallEdit", "LastEdit", name, context_.Paths.SettingsFile);
-    opened_ = true;
-    close();
+    accept();
+}
+
+void frmStart::reject()
+{
+    QDialog::reject();  // closes the window (and so deletes it)
+    // With nothing else on the screen the program ends. Opened from the editor, the window only
+    // closes, even when the editor has stepped aside for a dialog in the meantime.
+    if (cameAtStartUp_ && !editor_.isVisible()) EndProgram();
 }
 
 void frmStart::showEvent(QShowEvent* event)
@@ -93,13 +99,6 @@ void frmStart::showEvent(QShowEvent* event)
     placed_ = true;
     CenterForm(*this);
     MakeTopmost(*this);
-}
-
-void frmStart::closeEvent(QCloseEvent* event)
-{
-    QDialog::closeEvent(event);
-    // Cancelled while the editor is not up (the window came at start-up): nothing else to show.
-    if (!opened_ && !editor_.isVisible()) EndProgram();
 }
 
 bool frmStart::eventFilter(QObject* watched, QEvent* event)

@@ -24,18 +24,18 @@ public:
 
     QListWidget* PageList() const { return lstPinwall; }
 
-    // Escape and the window's close button cancel through closeEvent, like "Abbrechen".
-    void reject() override { close(); }
+    // Cancelling: "Abbrechen", Escape and the window's close button. The window closes; when it
+    // came up at start-up, before the editor was ever shown, the program ends.
+    void reject() override;
 
 protected:
     void showEvent(QShowEvent* event) override;
-    void closeEvent(QCloseEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     ProgramContext& context_;
     frmMain& editor_;
-    bool opened_ = false;
+    bool cameAtStartUp_;
     bool placed_ = false;
 
     QLabel* Label1;

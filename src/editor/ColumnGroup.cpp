@@ -11,6 +11,7 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMouseEvent>
 #include <QPixmap>
 #include <QVBoxLayout>
 
@@ -156,7 +157,8 @@ bool ColumnGroup::eventFilter(QObject* watched, QEvent* event)
         emit LinkPressed();
         return true;
     }
-    if (watched == picLogo || watched == lblLogo) {
+    // Only a left click starts a capture; the other buttons would hide the editor by mistake.
+    if ((watched == picLogo || watched == lblLogo) && static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton) {
         emit LogoClicked();
         return true;
     }

@@ -1,11 +1,24 @@
 #!/usr/bin/python3
-"""Drives Pinwall-Builder through AT-SPI, as a screen reader or desktop test would: finds the new
-page dialog, types a page name, presses "Übernehmen" and finds the editor with its menus and the
-generator button. Run by tests/desktop/run-atspi-check under Xvfb and a private D-Bus session."""
+"""Drives Pinwall-Builder through AT-SPI, as a screen reader or desktop test would, and asks the
+window manager (wmctrl) which windows are really on the screen.
+
+  new-page NAME      the new page dialog at first start: types NAME, presses "Übernehmen", finds the
+                     editor with its menus and the generator button and sees the dialog gone; then
+                     opens the start window from the editor's menu, cancels it and sees it gone
+                     while the editor stays; then generates the page and checks where the
+                     preview appears, first and after the user moved and closed it.
+  cancel-start NAME  the start window at start-up lists NAME; "Abbrechen" takes it off the screen.
+
+Run by tests/desktop/run-atspi-check under Xvfb, openbox and a private D-Bus session."""
+import subprocess
 import sys
 import time
 
 import pyatspi
+
+TITLE = "Kestrel Pinwall-Builder"
+NEW_PAGE = "Neue Pinwall-Seite erstellen"
+PREVIEW = "Browser-Vorschau"
 
 
 def find(root, predicate, depth=0):
@@ -40,34 +53,118 @@ def named(role, name):
     return lambda a: a.getRole() == role and a.name == name
 
 
-def press(accessible):
+def window_named(name):
+    return lambda a: (a.getRole() in (pyatspi.ROLE_FRAME, pyatspi.ROLE_DIALOG, pyatspi.ROLE_WINDOW)
+                      and a.name == name and a.getState().contains(pyatspi.STATE_SHOWING))
+
+
+def press(accessible, what):
+    if accessible is None:
+        sys.exit("not found: " + what)
     action = accessible.queryAction()
     for i in range(action.nActions):
-        if action.getName(i).lower() in ("press", "click"):
+        if action.getName(i).lower() in ("press", "click", "trigger"):
             action.doAction(i)
             return
-    sys.exit("no press action on " + accessible.name)
+    sys.exit("no press action on " + what)
 
 
-page_name = sys.argv[1] if len(sys.argv) > 1 else "Reisen"
+def windows_on_screen():
+    """(id, title) of the windows that the window manager shows."""
+    lines = subprocess.run(["wmctrl", "-l"], capture_output=True, text=True, check=True).stdout.splitlines()
+    return [(fields[0], fields[3] if len(fields) == 4 else "") for fields in (line.split(None, 3) for line in lines)]
 
-dialog = wait_for(lambda a: a.getRole() in (pyatspi.ROLE_FRAME, pyatspi.ROLE_DIALOG, pyatspi.ROLE_WINDOW)
-                  and a.name == "Neue Pinwall-Seite erstellen", "new page dialog")
-field = find(dialog, named(pyatspi.ROLE_TEXT, "Bezeichnung:"))
-if field is None:
-    sys.exit("no name field")
-field.queryEditableText().setTextContents(page_name)
-press(find(dialog, named(pyatspi.ROLE_PUSH_BUTTON, "Übernehmen")))
 
-editor = wait_for(lambda a: a.getRole() == pyatspi.ROLE_FRAME and a.name == "Kestrel Pinwall-Builder - " + page_name,
-                  "editor window")
-for menu in ("Kopfzeile", "Bannerzeile", "Fusszeile", "Hintergrund", "Startseite", "Pinwall"):
-    if find(editor, lambda a, m=menu: a.getRole() in (pyatspi.ROLE_MENU, pyatspi.ROLE_MENU_ITEM) and a.name == m) is None:
-        sys.exit("no menu " + menu)
-save = find(editor, named(pyatspi.ROLE_PUSH_BUTTON, "Speichern / HTML erstellen"))
-if save is None:
-    sys.exit("no generator button")
-for name in ("Eintrag hinzufügen...", "Vorschau"):
-    if find(editor, lambda a, n=name: a.name == n) is None:
-        sys.exit("not reachable: " + name)
-print("AT-SPI: new page dialog, name field, Übernehmen, editor, menus and generator button reachable")
+def on_screen():
+    return [title for _, title in windows_on_screen()]
+
+
+def window_id(title):
+    return next(wid for wid, shown in windows_on_screen() if shown == title)
+
+
+def placement(wid):
+    """Where the window's inside lies on the screen, and where its frame (title bar included) begins."""
+    info = subprocess.run(["xwininfo", "-id", wid], capture_output=True, text=True, check=True).stdout
+    value = {line.split(":")[0].strip(): int(line.split(":")[1]) for line in info.splitlines() if "upper-left" in line}
+    inside = (value["Absolute upper-left X"], value["Absolute upper-left Y"])
+    return inside, (inside[0] - value["Relative upper-left X"], inside[1] - value["Relative upper-left Y"])
+
+
+def wait_on_screen(title, shown, timeout=5):
+    deadline = time.time() + timeout
+    while time.time() < deadline:
+        if (title in on_screen()) == shown:
+            return
+        time.sleep(0.1)
+    sys.exit('window "%s" %s: %s' % (title, "never came on the screen" if shown else "is still on the screen",
+                                     on_screen()))
+
+
+def new_page(page_name):
+    dialog = wait_for(window_named(NEW_PAGE), "new page dialog")
+    wait_on_screen(NEW_PAGE, True)
+    field = find(dialog, named(pyatspi.ROLE_TEXT, "Bezeichnung:"))
+    if field is None:
+        sys.exit("no name field")
+    field.queryEditableText().setTextContents(page_name)
+    press(find(dialog, named(pyatspi.ROLE_PUSH_BUTTON, "Übernehmen")), "Übernehmen")
+
+    editor_title = TITLE + " - " + page_name
+    editor = wait_for(window_named(editor_title), "editor window")
+    for menu in ("Kopfzeile", "Bannerzeile", "Fusszeile", "Hintergrund", "Startseite", "Pinwall"):
+        if find(editor, lambda a, m=menu: a.getRole() in (pyatspi.ROLE_MENU, pyatspi.ROLE_MENU_ITEM) and a.name == m) is None:
+            sys.exit("no menu " + menu)
+    if find(editor, named(pyatspi.ROLE_PUSH_BUTTON, "Speichern / HTML erstellen")) is None:
+        sys.exit("no generator button")
+    for name in ("Eintrag hinzufügen...", "Vorschau"):
+        if find(editor, lambda a, n=name: a.name == n) is None:
+            sys.exit("not reachable: " + name)
+    wait_on_screen(editor_title, True)
+    wait_on_screen(NEW_PAGE, False)
+    print('AT-SPI: new page dialog, name field, Übernehmen, editor, menus and generator button reachable; '
+          'the dialog is off the screen after "Übernehmen"')
+
+    press(find(editor, lambda a: a.getRole() == pyatspi.ROLE_MENU_ITEM and a.name == "gespeicherte Link-Seite laden"),
+          "menu entry gespeicherte Link-Seite laden")
+    cancel_start(page_name)
+    wait_on_screen(editor_title, True)
+    print("the start window from the menu is off the screen after Abbrechen; the editor stays")
+
+    # The preview first appears with its frame at the top left corner; closed by the user and
+    # opened again, it comes back where the user had put it.
+    save = find(editor, named(pyatspi.ROLE_PUSH_BUTTON, "Speichern / HTML erstellen"))
+    press(save, "Speichern / HTML erstellen")
+    wait_on_screen(PREVIEW, True, timeout=30)
+    time.sleep(0.5)
+    inside, frame = placement(window_id(PREVIEW))
+    if frame != (0, 0):
+        sys.exit("the preview's frame begins at %s, not at the top left corner" % (frame,))
+    subprocess.run(["wmctrl", "-r", PREVIEW, "-e", "0,300,200,-1,-1"], check=True)
+    time.sleep(0.5)
+    moved, _ = placement(window_id(PREVIEW))
+    if moved == inside:
+        sys.exit("the preview could not be moved")
+    subprocess.run(["wmctrl", "-c", PREVIEW], check=True)
+    wait_on_screen(PREVIEW, False)
+    press(save, "Speichern / HTML erstellen")
+    wait_on_screen(PREVIEW, True, timeout=30)
+    time.sleep(0.5)
+    again, _ = placement(window_id(PREVIEW))
+    if again != moved:
+        sys.exit("the preview was at %s when it was closed and opened again at %s" % (moved, again))
+    print("the preview opens at the corner, and where the user left it after being closed")
+
+
+def cancel_start(page_name):
+    start = wait_for(window_named(TITLE), "start window")
+    wait_on_screen(TITLE, True)
+    if find(start, lambda a: a.getRole() == pyatspi.ROLE_LIST_ITEM and a.name == page_name) is None:
+        sys.exit("the start window does not list " + page_name)
+    press(find(start, named(pyatspi.ROLE_PUSH_BUTTON, "Abbrechen")), "Abbrechen")
+    wait_on_screen(TITLE, False)
+    print("the start window is off the screen after Abbrechen")
+
+
+mode, name = sys.argv[1], sys.argv[2]
+{"new-page": new_page, "cancel-start": cancel_start}[mode](name)

@@ -72,4 +72,23 @@ TEST_F(GenerateFromEditorTest, ThePreviewOpensAtTheTopLeftSizedForTheColumnsAndS
               PreviewBrowserSize(preview.frameGeometry().size(), preview.Browser()->size()).boundedTo(preview.size()));
     const QUrl page = QUrl::fromLocalFile(QString::fromStdString(dir.Path("Pinwall/Home/index.html")));
     EXPECT_TRUE(QTest::qWaitFor([&] { return preview.Browser()->url() == page; }, 10000));
+    // Under a window manager the frame, title bar and close button included, lies at the corner.
+    if (preview.frameGeometry() != preview.geometry()) {
+        EXPECT_EQ(preview.frameGeometry().topLeft(), QPoint(0, 0));
+    }
+}
+
+TEST_F(GenerateFromEditorTest, APreviewThatTheUserClosedOpensWhereItWas)
+{
+    windows.GeneratePage();
+    frmPreview& preview = windows.Preview();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&preview));
+    preview.move(300, 200);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return preview.pos() == QPoint(300, 200); }, 1000));
+    preview.close();
+
+    windows.GeneratePage();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&preview));
+    QTest::qWait(100);
+    EXPECT_EQ(preview.pos(), QPoint(300, 200));
 }

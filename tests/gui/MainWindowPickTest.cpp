@@ -172,6 +172,13 @@ TEST_F(MainWindowPick, LogoClickStartsACaptureForThePickedEntryWithTheEditorHidd
     EXPECT_TRUE(window->isVisible());
 
     Select(0, 1);
+    for (QWidget* logo : {static_cast<QWidget*>(window->LogoLabel(0)), static_cast<QWidget*>(window->LogoPicture(0))}) {
+        QTest::mousePress(logo, Qt::RightButton);
+        QTest::mousePress(logo, Qt::MiddleButton);
+    }
+    EXPECT_EQ(capture.count(), 0) << "only the left button starts a capture";
+    EXPECT_TRUE(window->isVisible());
+
     QTest::mousePress(window->LogoLabel(0), Qt::LeftButton);
     ASSERT_EQ(capture.count(), 1);
     EXPECT_TRUE(hiddenWhenAsked);

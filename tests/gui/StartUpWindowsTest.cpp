@@ -15,8 +15,12 @@
 #include <QApplication>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QPointer>
 #include <QTest>
 #include <gtest/gtest.h>
+
+#include <functional>
+#include <vector>
 
 class StartUpWindowsTest : public testing::Test {
 protected:
@@ -37,6 +41,7 @@ protected:
         dir.Put("PnwFiles/" + name + ".pnw", text);
     }
     FirstWindow Start() { return windows.StartUp(QString::fromStdString(dir.Path("Pinwall-Builder"))); }
+    static ccXPButton* Button(QWidget& window, const char* name) { return window.findChild<ccXPButton*>(name); }
     QStringList ListedPages(frmStart& start)
     {
         QStringList names;
@@ -62,7 +67,8 @@ TEST_F(StartUpWindowsTest, FirstRunShowsTheNewPageDialogAndCancellingItEndsThePr
     EXPECT_EQ(dialog->windowTitle(), "Neue Pinwall-Seite erstellen");
     EXPECT_EQ(dialog->NameField()->text(), "Pinwall");
 
-    dialog->CancelNewPage();
+    dialog->close();  // the window's close button
+    EXPECT_FALSE(dialog->isVisible());
     EXPECT_EQ(programEnds, 1);
 }
 
@@ -91,7 +97,8 @@ TEST_F(StartUpWindowsTest, AGoneLastPageShowsTheStartWindowWhoseCancelEndsThePro
     frmStart* start = windows.StartWindow();
     ASSERT_NE(start, nullptr);
     EXPECT_EQ(ListedPages(*start), (QStringList{"Arbeit", "Work"}));
-    start->close();
+    Button(*start, "ccXPButton1")->click();  // "Abbrechen"
+    EXPECT_FALSE(start->isVisible());
     EXPECT_EQ(programEnds, 1);
 }
 
@@ -145,9 +152,48 @@ TEST_F(StartUpWindowsTest, TheStartWindowFromTheMenuIsFilledEachTimeAndItsCancel
     frmStart& start = windows.ShowStartWindow();
     windows.ShowStartWindow();
     EXPECT_EQ(ListedPages(start), (QStringList{"Home", "Work", "Home", "Work"}));
-    start.close();
+    Button(start, "ccXPButton1")->click();  // "Abbrechen"
     EXPECT_EQ(programEnds, 0);
     EXPECT_TRUE(windows.Editor().isVisible());
+    EXPECT_EQ(ListedPages(windows.ShowStartWindow()), (QStringList{"Home", "Work"})) << "a closed window is gone";
+}
+
+TEST_F(StartUpWindowsTest, EveryWayOutOfTheStartWindowClosesIt)
+{
+    PutPage("Home");
+    PutPage("Work");
+    WriteIni("PinwallEdit", "LastEdit", "Home", Settings());
+    Start();
+    const auto pick = [](frmStart& start) {
+        start.PageList()->setCurrentRow(1);
+        return start.PageList();
+    };
+    const std::vector<std::pair<const char*, std::function<void(frmStart&)>>> ways = {
+        {"Abbrechen", [](frmStart& start) { Button(start, "ccXPButton1")->click(); }},
+        {"Escape", [](frmStart& start) { QTest::keyClick(start.PageList(), Qt::Key_Escape); }},
+        {"close button", [](frmStart& start) { start.close(); }},
+        {"Laden...", [&](frmStart& start) { pick(start); Button(start, "ccXPButton2")->click(); }},
+        {"Enter", [&](frmStart& start) { QTest::keyClick(pick(start), Qt::Key_Return); }},
+        {"double click",
+         [&](frmStart& start) {
+             QListWidget* list = pick(start);
+             const QPoint where = list->visualItemRect(list->item(1)).center();
+             QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, where);
+             QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, where);
+             QTest::mouseRelease(list->viewport(), Qt::LeftButton, {}, where);
+         }},
+    };
+    for (const auto& [way, leave] : ways) {
+        QPointer<frmStart> start = &windows.ShowStartWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(start));
+        leave(*start);
+        EXPECT_TRUE(!start || start->isHidden()) << way;
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        EXPECT_TRUE(start.isNull()) << way;
+        EXPECT_TRUE(windows.Editor().isVisible()) << way;
+    }
+    EXPECT_EQ(programEnds, 0);
+    EXPECT_EQ(ReadIni("PinwallEdit", "LastEdit", Settings()), "Work");
 }
 
 TEST_F(StartUpWindowsTest, ANewPageWithTheNameOfAnExistingPageIsRefusedAndCancelReturnsToTheEditor)
@@ -176,6 +222,42 @@ TEST_F(StartUpWindowsTest, ANewPageWithTheNameOfAnExistingPageIsRefusedAndCancel
     EXPECT_TRUE(windows.Editor().isVisible());
 }
 
+TEST_F(StartUpWindowsTest, EveryWayOutOfTheNewPageDialogClosesIt)
+{
+    PutPage("Home");
+    WriteIni("PinwallEdit", "LastEdit", "Home", Settings());
+    Start();
+    windows.Context().NewPageFromEditor = true;
+    const std::vector<std::pair<const char*, std::function<void(frmNewPage&)>>> ways = {
+        {"Abbrechen", [](frmNewPage& dialog) { Button(dialog, "ccXPButton2")->click(); }},
+        {"Escape", [](frmNewPage& dialog) { QTest::keyClick(dialog.NameField(), Qt::Key_Escape); }},
+        {"close button", [](frmNewPage& dialog) { dialog.close(); }},
+        {"Übernehmen",
+         [](frmNewPage& dialog) {
+             dialog.NameField()->setText("Reisen");
+             Button(dialog, "ccXPButton1")->click();
+         }},
+        {"Enter",
+         [](frmNewPage& dialog) {
+             dialog.NameField()->setText("Sport");
+             QTest::keyClick(dialog.NameField(), Qt::Key_Return);
+         }},
+    };
+    for (const auto& [way, leave] : ways) {
+        QPointer<frmNewPage> dialog = &windows.ShowNewPageDialog();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(dialog));
+        EXPECT_EQ(dialog->NameField()->text(), "Pinwall") << way << ": a new dialog each time";
+        leave(*dialog);
+        EXPECT_TRUE(!dialog || dialog->isHidden()) << way;
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        EXPECT_TRUE(dialog.isNull()) << way;
+        EXPECT_TRUE(windows.Editor().isVisible()) << way;
+    }
+    EXPECT_EQ(programEnds, 0);
+    EXPECT_TRUE(dir.Has("PnwFiles/Reisen.pnw") && dir.Has("PnwFiles/Sport.pnw"));
+    EXPECT_EQ(windows.Editor().windowTitle(), "Kestrel Pinwall-Builder - Sport");
+}
+
 TEST_F(StartUpWindowsTest, ANewPageIsCreatedEmptyWithThreeColumnsAndNotRecorded)
 {
     PutPage("Home", "[Main]\r\nColumns=5\r\n[Spalte1]\r\nCount=1\r\nEintrag1=A\r\n");
@@ -200,17 +282,50 @@ TEST_F(StartUpWindowsTest, ANameThatCannotBeAFileNameIsRefusedBeforeAnythingIsMa
     Start();
     frmNewPage* dialog = windows.NewPageDialog();
     ASSERT_NE(dialog, nullptr);
-    for (const char* bad : {"../outside", "a/b", "what?", "pipe|", ".."}) {
+    for (const char* bad : {"../outside", "a/b", "what?", "pipe|"}) {
         dialog->NameField()->setText(bad);
         dialog->CreateNewPage();
     }
-    ASSERT_EQ(services.messages.size(), 5u);
-    EXPECT_EQ(services.messages[0].text, "Die Bezeichnung darf keines der Zeichen \\ / : * ? \" < > | enthalten.   ");
+    ASSERT_EQ(services.messages.size(), 4u);
+    for (const RecordedMessage& message : services.messages) {
+        EXPECT_EQ(message.text, "Die Bezeichnung darf keines der Zeichen \\ / : * ? \" < > | enthalten.   ");
+        EXPECT_EQ(message.kind, 1);
+    }
     EXPECT_FALSE(dir.Has("outside"));
     EXPECT_FALSE(dir.Has("Pinwall/a"));
     EXPECT_TRUE(std::filesystem::is_empty(dir.Path("PnwFiles")));
     EXPECT_TRUE(dialog->isVisible());
-    EXPECT_EQ(dialog->NameField()->cursorPosition(), 2);
+    EXPECT_EQ(dialog->NameField()->cursorPosition(), 5);
+}
+
+TEST_F(StartUpWindowsTest, ANameThatWouldNotComeBackFromTheSettingsFileIsRefused)
+{
+    Start();
+    frmNewPage* dialog = windows.NewPageDialog();
+    ASSERT_NE(dialog, nullptr);
+    const QStringList bad = {" Reisen", "Reisen ", "Reisen.", ".", "..", "Łódź", "日本", "Rei\u0301sen"};
+    for (const QString& name : bad) {
+        dialog->NameField()->setText(name);
+        dialog->NameField()->setCursorPosition(0);
+        services.messages.clear();
+        dialog->CreateNewPage();
+        ASSERT_EQ(services.messages.size(), 1u) << name.toStdString();
+        EXPECT_EQ(services.messages[0].text,
+                  "Die Bezeichnung darf nur Zeichen des westeuropäischen Zeichensatzes enthalten und weder mit "
+                  "einem Leerzeichen beginnen oder enden noch mit einem Punkt enden.   ");
+        EXPECT_EQ(services.messages[0].kind, 1);
+        EXPECT_EQ(dialog->NameField()->cursorPosition(), name.size()) << name.toStdString();
+        EXPECT_EQ(dialog->focusWidget(), dialog->NameField());
+    }
+    EXPECT_TRUE(dialog->isVisible());
+    EXPECT_TRUE(std::filesystem::is_empty(dir.Path("PnwFiles")));
+    EXPECT_TRUE(std::filesystem::is_empty(dir.Path("Pinwall"))) << "no folder made for a refused name";
+
+    dialog->NameField()->setText(".Café 2€ Müller-Lüdenscheidt");
+    services.messages.clear();
+    dialog->CreateNewPage();
+    EXPECT_TRUE(services.messages.empty());
+    EXPECT_TRUE(dir.Has("PnwFiles/.Café 2€ Müller-Lüdenscheidt.pnw"));
 }
 
 TEST_F(StartUpWindowsTest, TypedNamesPassTheNameFilter)
