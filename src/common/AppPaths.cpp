@@ -3,12 +3,19 @@
 #include "common/FileIo.h"
 #include "common/Files.h"
 
+#include <cctype>
+
 void InitAppPaths(AppPaths& paths, const std::string& programFile)
 {
     const std::filesystem::path program = FsPath(programFile);
     paths.ProgramFolder = Utf8FromPath(program.parent_path());
     AddBackslash(paths.ProgramFolder);
-    paths.ProgramName = Utf8FromPath(program.stem());
+    // Only a real ".exe" ending is the program file's extension: "Links-1.2" keeps its ".2".
+    std::string name = Utf8FromPath(program.filename());
+    std::string ending = name.size() > 4 ? name.substr(name.size() - 4) : std::string();
+    for (char& c : ending) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    if (ending == ".exe") name.resize(name.size() - 4);
+    paths.ProgramName = name;
 }
 
 void InitFolders(AppPaths& paths)

@@ -5,7 +5,7 @@
 
 struct AppPaths {
     std::string ProgramFolder;    // folder of the running program, ending in "/"
-    std::string ProgramName;      // its file name without extension
+    std::string ProgramName;      // its file name without a ".exe" ending
     std::string Title;
     std::string SettingsFile;
     std::string PagesFolder;      // Pinwall/: one folder per page

@@ -27,6 +27,15 @@ TEST(AppPaths, TheSettingsFileIsNamedAfterTheProgram)
     EXPECT_EQ(paths.SettingsFile, dir.Folder() + "Links.ini");
     InitAppPaths(paths, dir.Path("Links.exe"));
     EXPECT_EQ(paths.ProgramName, "Links");
+    InitAppPaths(paths, dir.Path("Links.EXE"));
+    EXPECT_EQ(paths.ProgramName, "Links");
+    // Only a real ".exe" ending is replaced.
+    InitAppPaths(paths, dir.Path("Links-1.2"));
+    InitFolders(paths);
+    EXPECT_EQ(paths.SettingsFile, dir.Folder() + "Links-1.2.ini");
+    InitAppPaths(paths, dir.Path("Links.exe.bak"));
+    InitFolders(paths);
+    EXPECT_EQ(paths.SettingsFile, dir.Folder() + "Links.exe.bak.ini");
 }
 
 class StartUpTest : public testing::Test {
