@@ -45,6 +45,20 @@ TEST_F(IniTest, MatchesNamesWithoutRegardToCaseAndTakesTheFirstOfAName)
     EXPECT_EQ(ReadIni("Spalte1", "OnlyLater", file, "none"), "none");
 }
 
+TEST_F(IniTest, SpacesAroundTheNamesACallerPassesAreDroppedButNotTabs)
+{
+    dir.Put("test.ini", "[S]\r\nk=v\r\n=anon\r\n");
+    EXPECT_EQ(ReadIni(" S ", " k ", file), "v");
+    EXPECT_EQ(ReadIni("S", " ", file), "anon");
+    EXPECT_EQ(ReadIni("S\t", "k", file, "def"), "def");
+    EXPECT_EQ(ReadIni("S", "\tk", file, "def"), "def");
+
+    EXPECT_TRUE(WriteIni("   sec   ", "  key  ", "1", file));
+    EXPECT_EQ(ReadIni("   sec   ", "  key  ", file), "1");
+    EXPECT_TRUE(WriteIniKeys({{" sec", "key ", "2"}, {"sec ", " two", "3"}}, file));
+    EXPECT_EQ(dir.Take("test.ini"), "[S]\r\nk=v\r\n=anon\r\n[sec]\r\nkey=2\r\ntwo=3\r\n");
+}
+
 TEST_F(IniTest, FoldsAccentedLettersAndConvertsTheCodePage)
 {
     dir.Put("test.ini", "[Gr\xDC\xDF" "E]\nInfo=B\xFC" "cher \x80\n");
