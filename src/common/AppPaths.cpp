@@ -4,6 +4,8 @@
 #include "common/Files.h"
 
 #include <cctype>
+#include <filesystem>
+#include <vector>
 
 void InitAppPaths(AppPaths& paths, const std::string& programFile)
 {
@@ -38,5 +40,22 @@ void InitFolders(AppPaths& paths)
     for (std::string* folder : {&paths.PagesFolder, &paths.PageFilesFolder, &paths.BannerFolder, &paths.FormsFolder}) {
         std::string path = *folder;
         MakePath(path);
+    }
+}
+
+void RemoveLeftoverTempFiles(const AppPaths& paths)
+{
+    std::vector<std::string> folders = {ParentFolder(paths.SettingsFile), paths.PageFilesFolder,
+                                        paths.LibraryFolder, paths.BannerFolder, paths.FormsFolder, paths.BackFolder};
+    std::error_code ec;
+    for (std::filesystem::directory_iterator it(FsPath(paths.PagesFolder), ec), end; !ec && it != end; it.increment(ec)) {
+        std::error_code typeError;
+        if (!it->is_directory(typeError)) continue;
+        const std::string pageFolder = Utf8FromPath(it->path()) + "/";
+        folders.push_back(pageFolder);
+        folders.push_back(pageFolder + "images/");
+    }
+    for (const std::string& folder : folders) {
+        if (!folder.empty()) RemoveStaleTempFiles(folder);
     }
 }
