@@ -109,3 +109,20 @@ TEST(FileIo, TemporaryFilesOfProcessesThatAreGoneAreRemoved)
     for (const char* kept : {"_temp.jpg", "_temp.bmp", "x.web", "a.ini.tmp~1x-0"}) EXPECT_TRUE(dir.Has(kept)) << kept;
     EXPECT_TRUE(dir.Has("sub.tmp~" + std::to_string(kGone) + "-1/inner.tmp~" + std::to_string(kGone) + "-2"));
 }
+
+// The logo encoder relies on this: a file that appears between its check and its write is kept.
+TEST(FileIo, CreatingANewFileNeverOverwritesAnything)
+{
+    ScratchFolder dir;
+    dir.Put("logo.jpg", "keep");
+    fs::create_symlink(dir.Path("nowhere.jpg"), dir.Path("link.jpg"));
+    EXPECT_EQ(WriteFileToDisk(dir.Path("logo.jpg"), "new", FileOpenMode::CreateNew), FileWriteStatus::AlreadyExists);
+    EXPECT_EQ(WriteFileToDisk(dir.Path("link.jpg"), "new", FileOpenMode::CreateNew), FileWriteStatus::AlreadyExists);
+    EXPECT_EQ(dir.Take("logo.jpg"), "keep");
+    EXPECT_FALSE(dir.Has("nowhere.jpg"));
+
+    EXPECT_EQ(WriteFileToDisk(dir.Path("fresh.jpg"), "new", FileOpenMode::CreateNew), FileWriteStatus::Written);
+    EXPECT_EQ(dir.Take("fresh.jpg"), "new");
+    EXPECT_EQ(WriteFileToDisk(dir.Path("missing.jpg"), "x", FileOpenMode::ReplaceContent), FileWriteStatus::OpenFailed);
+    EXPECT_FALSE(dir.Has("missing.jpg"));
+}
