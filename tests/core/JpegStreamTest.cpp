@@ -294,6 +294,9 @@ TEST(JpegScans, GroupingKeepsAtMostTenBlocksAndThreeComponents)
     using Scans = std::vector<jpeg::Scan>;
     EXPECT_EQ(group({{1, 1}, {1, 1}, {1, 1}}), (Scans{{0, 1, 2}}));
     EXPECT_EQ(group({{2, 2}, {2, 2}, {1, 1}}), (Scans{{0, 1, 2}}));      // 9 blocks
+    EXPECT_EQ(group({{2, 2}, {2, 2}, {2, 1}}), (Scans{{0, 1, 2}}));      // exactly 10 blocks
+    EXPECT_EQ(group({{4, 2}, {1, 1}, {1, 1}}), (Scans{{0, 1, 2}}));      // exactly 10 blocks
+    EXPECT_EQ(group({{3, 3}, {1, 1}, {1, 2}}), (Scans{{0, 1}, {2}}));    // 10, then 12
     EXPECT_EQ(group({{2, 2}, {2, 2}, {2, 2}}), (Scans{{0, 1}, {2}}));    // 12 blocks
     EXPECT_EQ(group({{3, 3}, {1, 1}, {1, 1}}), (Scans{{0, 1}, {2}}));    // 11 blocks
     EXPECT_EQ(group({{4, 4}, {1, 1}, {1, 1}}), (Scans{{0}, {1, 2}}));
