@@ -324,9 +324,9 @@ void DeleteIniSection(std::string section, const std::string& file)
             text += "\r\n";
         }
     }
-    if (WriteFileAtomically(file, text)) {
-        std::error_code ec;
-        fs::remove(FsPath(workFile), ec);
-    }
+    // Written or refused (a read-only file), the file is whole either way: the copy goes.
+    WriteFileAtomically(file, text);
+    std::error_code ec;
+    fs::remove(FsPath(workFile), ec);
     Cache().Forget(file);
 }

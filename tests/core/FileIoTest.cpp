@@ -34,6 +34,7 @@ TEST(FileIo, AReadOnlyFileIsNeitherReplacedNorChanged)
     EXPECT_FALSE(WriteIni("Main", "Columns", "4", file));
     EXPECT_FALSE(WriteIniKeys({{"Spalte1", "Count", "1"}, {"Spalte1", "Eintrag1", "A"}}, file));
     EXPECT_FALSE(WriteFileAtomically(file, "x"));
+    DeleteIniSection("Main", file);
     EXPECT_EQ(dir.Take("page.pnw"), "[Main]\r\nColumns=3\r\n");
     EXPECT_EQ(fs::status(file).permissions() & fs::perms::all, fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read);
     EXPECT_EQ(EntriesIn(dir.Folder()), 1);
@@ -125,4 +126,7 @@ TEST(FileIo, CreatingANewFileNeverOverwritesAnything)
     EXPECT_EQ(dir.Take("fresh.jpg"), "new");
     EXPECT_EQ(WriteFileToDisk(dir.Path("missing.jpg"), "x", FileOpenMode::ReplaceContent), FileWriteStatus::OpenFailed);
     EXPECT_FALSE(dir.Has("missing.jpg"));
+    // A full disk is a failed write, not a written file.
+    if (fs::exists("/dev/full"))
+        EXPECT_EQ(WriteFileToDisk("/dev/full", "x", FileOpenMode::ReplaceContent), FileWriteStatus::WriteFailed);
 }
