@@ -127,6 +127,7 @@ TEST(FileIo, CreatingANewFileNeverOverwritesAnything)
     EXPECT_EQ(WriteFileToDisk(dir.Path("missing.jpg"), "x", FileOpenMode::ReplaceContent), FileWriteStatus::OpenFailed);
     EXPECT_FALSE(dir.Has("missing.jpg"));
     // A full disk is a failed write, not a written file.
-    if (fs::exists("/dev/full"))
+    if (fs::exists("/dev/full")) {
         EXPECT_EQ(WriteFileToDisk("/dev/full", "x", FileOpenMode::ReplaceContent), FileWriteStatus::WriteFailed);
+    }
 }

@@ -196,7 +196,7 @@ TEST_F(IniTest, ABatchWriteEqualsOneWriteAfterTheOther)
         const int lines = static_cast<int>(random() % 12);
         for (int i = 0; i < lines; ++i) {
             switch (random() % 6) {
-            case 0: text += "[" + pick({"A", "a", " B ", "A"}) + "]"; break;
+            case 0: text.append("[").append(pick({"A", "a", " B ", "A"})).append("]"); break;
             case 1: text += pick({"", " ", "; x=1"}); break;
             case 2: text += pick({"k", "K", "j", " k "}); break;
             default: text += pick({"k", "K", "j", "m", "n"}) + "=" + pick({"", "1", " 2 ", "\"3\""}); break;
