@@ -83,10 +83,15 @@ bool WriteFileAtomically(const std::string& path, std::string_view bytes)
         return exists && WriteFileToDisk(target, bytes, FileOpenMode::ReplaceContent) == FileWriteStatus::Written;
     }
 
-    // The process id in the name tells the start-up clean-up whose file it is.
-    fs::path temp = target;
-    temp += std::string(kTempMark) + std::to_string(CurrentProcessId()) + "-" + std::to_string(counter++);
-    const FileWriteStatus written = WriteFileToDisk(temp, bytes, FileOpenMode::CreateNew);
+    // The process id in the name tells the start-up clean-up whose file it is. A name can be
+    // taken by a killed program that had the same id: the next number is tried then.
+    fs::path temp;
+    FileWriteStatus written = FileWriteStatus::AlreadyExists;
+    for (int attempt = 0; attempt < 100 && written == FileWriteStatus::AlreadyExists; ++attempt) {
+        temp = target;
+        temp += std::string(kTempMark) + std::to_string(CurrentProcessId()) + "-" + std::to_string(counter++);
+        written = WriteFileToDisk(temp, bytes, FileOpenMode::CreateNew);
+    }
     if (written != FileWriteStatus::Written) {
         if (written == FileWriteStatus::WriteFailed) fs::remove(temp, ec);
         return false;
