@@ -31,6 +31,7 @@ FirstWindow ProgramWindows::StartUp(const QString& programFile)
     SetPendingEventsHandler([] { QCoreApplication::processEvents(); });
     InitFileHandling(context_.Paths);
     InitFolders(context_.Paths);
+    RemoveLeftoverTempFiles(context_.Paths);
     context_.NewPageFromEditor = false;
     SetDefaultTitle(QString::fromStdString(context_.Paths.Title));
 

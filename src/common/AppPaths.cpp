@@ -3,12 +3,21 @@
 #include "common/FileIo.h"
 #include "common/Files.h"
 
+#include <cctype>
+#include <filesystem>
+#include <vector>
+
 void InitAppPaths(AppPaths& paths, const std::string& programFile)
 {
     const std::filesystem::path program = FsPath(programFile);
     paths.ProgramFolder = Utf8FromPath(program.parent_path());
     AddBackslash(paths.ProgramFolder);
-    paths.ProgramName = Utf8FromPath(program.stem());
+    // Only a real ".exe" ending is the program file's extension: "Links-1.2" keeps its ".2".
+    std::string name = Utf8FromPath(program.filename());
+    std::string ending = name.size() > 4 ? name.substr(name.size() - 4) : std::string();
+    for (char& c : ending) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    if (ending == ".exe") name.resize(name.size() - 4);
+    paths.ProgramName = name;
 }
 
 void InitFolders(AppPaths& paths)
@@ -31,5 +40,22 @@ void InitFolders(AppPaths& paths)
     for (std::string* folder : {&paths.PagesFolder, &paths.PageFilesFolder, &paths.BannerFolder, &paths.FormsFolder}) {
         std::string path = *folder;
         MakePath(path);
+    }
+}
+
+void RemoveLeftoverTempFiles(const AppPaths& paths)
+{
+    std::vector<std::string> folders = {ParentFolder(paths.SettingsFile), paths.PageFilesFolder,
+                                        paths.LibraryFolder, paths.BannerFolder, paths.FormsFolder, paths.BackFolder};
+    std::error_code ec;
+    for (std::filesystem::directory_iterator it(FsPath(paths.PagesFolder), ec), end; !ec && it != end; it.increment(ec)) {
+        std::error_code typeError;
+        if (!it->is_directory(typeError)) continue;
+        const std::string pageFolder = Utf8FromPath(it->path()) + "/";
+        folders.push_back(pageFolder);
+        folders.push_back(pageFolder + "images/");
+    }
+    for (const std::string& folder : folders) {
+        if (!folder.empty()) RemoveStaleTempFiles(folder);
     }
 }

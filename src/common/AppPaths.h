@@ -5,7 +5,7 @@
 
 struct AppPaths {
     std::string ProgramFolder;    // folder of the running program, ending in "/"
-    std::string ProgramName;      // its file name without extension
+    std::string ProgramName;      // its file name without a ".exe" ending
     std::string Title;
     std::string SettingsFile;
     std::string PagesFolder;      // Pinwall/: one folder per page
@@ -26,3 +26,8 @@ void InitAppPaths(AppPaths& paths, const std::string& programFile);
 // Title, SettingsFile and the folders; creates Pinwall/, PnwFiles/, Banner/ and Forms/ where
 // missing (Library/ and Back/ are expected to come with the program).
 void InitFolders(AppPaths& paths);
+
+// Removes the temporary files that a killed program left in the data folders: the settings
+// file's folder, PnwFiles/, Library/, Banner/, Forms/, Back/ and every page folder of Pinwall/
+// with its images/. Files of a program that still runs (PinEdit shares Library/) are kept.
+void RemoveLeftoverTempFiles(const AppPaths& paths);

@@ -1,7 +1,9 @@
 #include "common/FileIo.h"
 
+#include "common/PlatformFiles.h"
+
 #include <atomic>
-#include <random>
+#include <charconv>
 #include <fstream>
 #include <system_error>
 
@@ -38,40 +40,96 @@ std::optional<std::string> ReadWholeFile(const std::string& path)
     return bytes;
 }
 
+namespace {
+
+// A file or folder counts as read-only when none of its write bits is set, even for the
+// superuser, whom the access check lets write anything.
+bool IsWritable(const fs::path& path, const fs::file_status& status)
+{
+    const fs::perms writeBits = fs::perms::owner_write | fs::perms::group_write | fs::perms::others_write;
+    return (status.permissions() & writeBits) != fs::perms::none && AccessAllowsWriting(path);
+}
+
+// The file a symbolic link finally names (the path itself when it is no link); a dangling link
+// names the file that writing creates.
+fs::path ThroughLinks(fs::path path)
+{
+    std::error_code ec;
+    for (int hops = 0; hops < 40 && fs::is_symlink(fs::symlink_status(path, ec)); ++hops) {
+        const fs::path next = fs::read_symlink(path, ec);
+        if (ec) break;
+        path = next.is_absolute() ? next : path.parent_path() / next;
+    }
+    return path;
+}
+
+constexpr std::string_view kTempMark = ".tmp~";
+
+} // namespace
+
 bool WriteFileAtomically(const std::string& path, std::string_view bytes)
 {
-    // Two programs may rewrite the same file: the temporary name carries a per-process tag.
-    static const unsigned processTag = std::random_device{}();
     static std::atomic<unsigned> counter{0};
-    const fs::path target = FsPath(path);
-    if (target.filename().empty()) return false;
-    fs::path temp = target;
-    temp += ".tmp~" + std::to_string(processTag) + "-" + std::to_string(counter++);
+    if (FsPath(path).filename().empty()) return false;
+    const fs::path target = ThroughLinks(FsPath(path));
+    const fs::path folder = target.parent_path().empty() ? fs::path(".") : target.parent_path();
 
     std::error_code ec;
-    {
-        std::ofstream out(temp, std::ios::binary | std::ios::trunc);
-        if (!out) return false;
-        out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-        out.flush();
-        if (!out) {
-            out.close();
-            fs::remove(temp, ec);
-            return false;
-        }
+    const fs::file_status old = fs::status(target, ec);
+    const bool exists = fs::exists(old);
+    if (exists && (!fs::is_regular_file(old) || !IsWritable(target, old))) return false;
+    if (!IsWritable(folder, fs::status(folder, ec))) {
+        // No temporary file can be made here: an existing file is written in place.
+        return exists && WriteFileToDisk(target, bytes, FileOpenMode::ReplaceContent) == FileWriteStatus::Written;
     }
-    // Keep the permissions of the file being replaced.
-    const fs::file_status oldStatus = fs::status(target, ec);
-    if (!ec && fs::is_regular_file(oldStatus))
-        fs::permissions(temp, oldStatus.permissions(), fs::perm_options::replace, ec);
-    if (fs::is_directory(target, ec)) {
-        fs::remove(temp, ec);
+
+    // The process id in the name tells the start-up clean-up whose file it is. A name can be
+    // taken by a killed program that had the same id: the next number is tried then.
+    fs::path temp;
+    FileWriteStatus written = FileWriteStatus::AlreadyExists;
+    for (int attempt = 0; attempt < 100 && written == FileWriteStatus::AlreadyExists; ++attempt) {
+        temp = target;
+        temp += std::string(kTempMark) + std::to_string(CurrentProcessId()) + "-" + std::to_string(counter++);
+        written = WriteFileToDisk(temp, bytes, FileOpenMode::CreateNew);
+    }
+    if (written != FileWriteStatus::Written) {
+        if (written == FileWriteStatus::WriteFailed) fs::remove(temp, ec);
         return false;
     }
+    // Keep the permissions of the file being replaced.
+    if (exists) fs::permissions(temp, old.permissions(), fs::perm_options::replace, ec);
     fs::rename(temp, target, ec);
     if (ec) {
         fs::remove(temp, ec);
         return false;
     }
+    SyncFolder(folder);
     return true;
+}
+
+std::optional<long> TempFileProcess(std::string_view fileName)
+{
+    const std::size_t mark = fileName.rfind(kTempMark);
+    if (mark == std::string_view::npos || mark == 0) return std::nullopt;
+    const std::string_view tail = fileName.substr(mark + kTempMark.size());
+    const std::size_t dash = tail.find('-');
+    if (dash == std::string_view::npos || dash + 1 == tail.size()) return std::nullopt;
+    for (std::size_t i = 0; i < tail.size(); ++i) {
+        if (i != dash && (tail[i] < '0' || tail[i] > '9')) return std::nullopt;
+    }
+    long pid = 0;
+    const auto [end, error] = std::from_chars(tail.data(), tail.data() + dash, pid);
+    if (error != std::errc() || end != tail.data() + dash || pid <= 0) return std::nullopt;
+    return pid;
+}
+
+void RemoveStaleTempFiles(const std::string& folder)
+{
+    std::error_code ec;
+    for (fs::directory_iterator it(FsPath(folder), ec), end; !ec && it != end; it.increment(ec)) {
+        const std::optional<long> pid = TempFileProcess(Utf8FromPath(it->path().filename()));
+        if (!pid || *pid == CurrentProcessId() || ProcessIsRunning(*pid)) continue;
+        std::error_code removeError;
+        if (it->is_regular_file(removeError)) fs::remove(it->path(), removeError);
+    }
 }

@@ -271,10 +271,10 @@ bool WriteIniKeys(const std::vector<IniKeyValue>& keys, const std::string& file)
 
     // Runs of keys of one section are written together.
     for (std::size_t i = 0; i < keys.size();) {
-        const std::string section(TrimBlanks(Utf8ToCp1252(keys[i].section)));
+        const std::string section(TrimIniName(Utf8ToCp1252(keys[i].section)));
         KeyValues group;
         for (const std::size_t first = i; i < keys.size() && keys[i].section == keys[first].section; ++i) {
-            group.emplace_back(std::string(TrimBlanks(Utf8ToCp1252(keys[i].key))), OneLine(Utf8ToCp1252(keys[i].value)));
+            group.emplace_back(std::string(TrimIniName(Utf8ToCp1252(keys[i].key))), OneLine(Utf8ToCp1252(keys[i].value)));
         }
         if (!text) text.emplace();  // a missing file starts empty
         if (WritableInOnePass(section, group)) {
@@ -324,9 +324,9 @@ void DeleteIniSection(std::string section, const std::string& file)
             text += "\r\n";
         }
     }
-    if (WriteFileAtomically(file, text)) {
-        std::error_code ec;
-        fs::remove(FsPath(workFile), ec);
-    }
+    // Written or refused (a read-only file), the file is whole either way: the copy goes.
+    WriteFileAtomically(file, text);
+    std::error_code ec;
+    fs::remove(FsPath(workFile), ec);
     Cache().Forget(file);
 }

@@ -81,6 +81,13 @@ std::vector<IniLine> ScanIniLines(std::string_view text)
     return lines;
 }
 
+std::string_view TrimIniName(std::string_view name)
+{
+    while (!name.empty() && name.front() == ' ') name.remove_prefix(1);
+    while (!name.empty() && name.back() == ' ') name.remove_suffix(1);
+    return name;
+}
+
 std::string_view UnquoteIniValue(std::string_view value)
 {
     if (value.size() >= 2 && (value.front() == '"' || value.front() == '\'') && value.back() == value.front())

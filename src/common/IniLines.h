@@ -27,6 +27,10 @@ std::vector<IniLine> ScanIniLines(std::string_view text);
 // The value as a reader sees it: one pair of matching outer quotes removed.
 std::string_view UnquoteIniValue(std::string_view value);
 
+// A section or key name as a caller passes it to a read or write: spaces around it are
+// dropped, tabs are kept (the profile functions do the same).
+std::string_view TrimIniName(std::string_view name);
+
 // Upper-cases the letters of Windows-1252 text, as the profile functions compare names.
 std::string IniFoldCase(std::string_view text);
 bool IniNamesEqual(std::string_view a, std::string_view b);

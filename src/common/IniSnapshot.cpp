@@ -30,9 +30,9 @@ void IniSnapshot::Index()
 
 std::string IniSnapshot::Read(std::string_view section, std::string_view key, std::string_view defaultValue) const
 {
-    const auto s = sections_.find(IniFoldCase(Utf8ToCp1252(section)));
+    const auto s = sections_.find(IniFoldCase(TrimIniName(Utf8ToCp1252(section))));
     if (s == sections_.end()) return std::string(defaultValue);
-    const auto k = s->second.find(IniFoldCase(Utf8ToCp1252(key)));
+    const auto k = s->second.find(IniFoldCase(TrimIniName(Utf8ToCp1252(key))));
     if (k == s->second.end() || k->second.empty()) return std::string(defaultValue);
     return Cp1252ToUtf8(k->second.substr(0, kIniMaxValueLength));
 }

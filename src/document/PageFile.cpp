@@ -6,6 +6,7 @@
 #include "common/NameRules.h"
 
 #include <algorithm>
+#include <charconv>
 #include <cctype>
 #include <cmath>
 #include <optional>
@@ -46,10 +47,16 @@ std::optional<double> LeadingNumber(const std::string& text, bool whole)
         ++i;
         while (i < t.size() && std::isdigit(static_cast<unsigned char>(t[i]))) ++i;
     }
-    const std::string number = t.substr(0, i);
-    if (i == digitsStart || number.find_first_of("0123456789") == std::string::npos) return std::nullopt;
+    const std::string_view number = std::string_view(t).substr(digitsStart, i - digitsStart);
+    if (number.find_first_of("0123456789") == std::string_view::npos) return std::nullopt;  // "", ".", "-."
     if (whole && i != t.size()) return std::nullopt;
-    return std::strtod(number.c_str(), nullptr);
+    // from_chars, not strtod: the page files are written with a decimal point whatever the
+    // user's locale, and a German LC_NUMERIC would stop strtod at the point.
+    double value = 0;
+    const auto [end, error] = std::from_chars(number.data(), number.data() + number.size(), value);
+    if (error == std::errc::result_out_of_range) value = HUGE_VAL;  // only a run of hundreds of digits
+    else if (error != std::errc() || end != number.data() + number.size()) return std::nullopt;
+    return t[0] == '-' ? -value : value;
 }
 
 double RoundHalfEven(double value) { return std::nearbyint(value); }  // the default rounding mode is to nearest, ties to even

@@ -1,6 +1,7 @@
 #include "imaging/Jpeg.h"
 
 #include "common/CodePage.h"
+#include "common/PlatformFiles.h"
 #include "imaging/JpegBitWriter.h"
 #include "imaging/JpegDct.h"
 #include "imaging/JpegSampler.h"
@@ -9,7 +10,7 @@
 #include <algorithm>
 #include <cmath>
 #include <filesystem>
-#include <fstream>
+#include <limits>
 #include <new>
 
 using namespace jpeg;
@@ -95,9 +96,15 @@ int cJpeg::SampleHDC(const DrawingSurface* lHDC, int lWidth, int lHeight, int lS
     precision_ = 8;
     width_ = lWidth;
     height_ = lHeight;
+    // The frame header holds 16 bits per side, and every pixel read lies at offset + position:
+    // anything larger fails here instead of allocating gigabytes first.
+    constexpr int kMaxSide = 65535;
+    const bool fits = lWidth <= kMaxSide && lHeight <= kMaxSide &&
+                      static_cast<std::int64_t>(lSrcLeft) + lWidth <= std::numeric_limits<int>::max() &&
+                      static_cast<std::int64_t>(lSrcTop) + lHeight <= std::numeric_limits<int>::max();
     try {
         // No surface, or a size no DIB section can have: what a failed CreateDIBSection returns.
-        if (lHDC != nullptr && lWidth > 0 && lHeight > 0) {
+        if (lHDC != nullptr && lWidth > 0 && lHeight > 0 && fits) {
             SampleComponents(*lHDC, lSrcLeft, lSrcTop);
             return 0;
         }
@@ -267,14 +274,20 @@ int cJpeg::SaveFile(const std::string& FileName)
 
     // The whole stream is assembled first: an error raised on the way leaves no file.
     const std::vector<std::uint8_t> bytes = EncodeToMemory();
-    std::ofstream file(path, std::ios::binary | std::ios::trunc);
-    if (!file)
+    // Made exclusively: a file that appeared since the check above is never overwritten.
+    const std::string_view data(reinterpret_cast<const char*>(bytes.data()), bytes.size());
+    switch (WriteFileToDisk(path, data, FileOpenMode::CreateNew)) {
+    case FileWriteStatus::Written:
+        return 0;
+    case FileWriteStatus::AlreadyExists:
+        if (fs::is_directory(path, ec))
+            throw JpegError(75, "Path/File access error");
+        return 2;
+    case FileWriteStatus::OpenFailed:
         throw JpegError(75, "Path/File access error");
-    file.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
-    file.close();
-    if (file.fail()) {
-        fs::remove(path, ec);
-        throw JpegError(57, "Device I/O error");
+    case FileWriteStatus::WriteFailed:
+        break;
     }
-    return 0;
+    fs::remove(path, ec);
+    throw JpegError(57, "Device I/O error");
 }

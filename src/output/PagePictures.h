@@ -17,7 +17,8 @@ class ImagesFolder {
 public:
     explicit ImagesFolder(std::string folder);
 
-    // Copies source in under `name` unless something of that name is there already.
+    // Copies source in under `name` unless something of that name is there already. When the
+    // folder could not be listed, nothing is copied (a failed step, skipped).
     void CopyIfMissing(const std::string& source, const std::string& name);
     // Copies source in under `name`, replacing what is there; a failed copy leaves it as it was.
     void CopyReplacing(const std::string& source, const std::string& name);
@@ -25,4 +26,5 @@ public:
 private:
     std::string folder_;
     std::unordered_set<std::string> names_;
+    bool listed_ = false;
 };

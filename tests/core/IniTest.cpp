@@ -6,6 +6,8 @@
 
 #include <chrono>
 #include <filesystem>
+#include <random>
+#include <vector>
 
 class IniTest : public testing::Test {
 protected:
@@ -43,6 +45,20 @@ TEST_F(IniTest, MatchesNamesWithoutRegardToCaseAndTakesTheFirstOfAName)
     dir.Put("test.ini", "[ Spalte1 ] trailing text\nCount=1\ncount=2\n[SPALTE1]\nCount=3\nOnlyLater=4\n");
     EXPECT_EQ(ReadIni("spalte1", "COUNT", file), "1");
     EXPECT_EQ(ReadIni("Spalte1", "OnlyLater", file, "none"), "none");
+}
+
+TEST_F(IniTest, SpacesAroundTheNamesACallerPassesAreDroppedButNotTabs)
+{
+    dir.Put("test.ini", "[S]\r\nk=v\r\n=anon\r\n");
+    EXPECT_EQ(ReadIni(" S ", " k ", file), "v");
+    EXPECT_EQ(ReadIni("S", " ", file), "anon");
+    EXPECT_EQ(ReadIni("S\t", "k", file, "def"), "def");
+    EXPECT_EQ(ReadIni("S", "\tk", file, "def"), "def");
+
+    EXPECT_TRUE(WriteIni("   sec   ", "  key  ", "1", file));
+    EXPECT_EQ(ReadIni("   sec   ", "  key  ", file), "1");
+    EXPECT_TRUE(WriteIniKeys({{" sec", "key ", "2"}, {"sec ", " two", "3"}}, file));
+    EXPECT_EQ(dir.Take("test.ini"), "[S]\r\nk=v\r\n=anon\r\n[sec]\r\nkey=2\r\ntwo=3\r\n");
 }
 
 TEST_F(IniTest, FoldsAccentedLettersAndConvertsTheCodePage)
@@ -163,6 +179,44 @@ TEST_F(IniTest, AFailedWriteLeavesNoTraceAndReportsFalse)
     int entries = 0;
     for ([[maybe_unused]] auto& e : std::filesystem::directory_iterator(dir.Folder())) ++entries;
     EXPECT_EQ(entries, 1);  // only the folder made above
+}
+
+// The batch write must give the very bytes of one WriteIni after the other, over files of every
+// shape: duplicate and case-variant sections and keys, keys without "=", comments, lines before
+// the first section, mixed line ends, a last line without one.
+TEST_F(IniTest, ABatchWriteEqualsOneWriteAfterTheOther)
+{
+    std::mt19937 random(3);  // seeded: a failure can be run again
+    auto pick = [&](std::initializer_list<const char*> choices) {
+        return std::string(choices.begin()[random() % choices.size()]);
+    };
+    const std::string batchFile = dir.Path("batch.ini");
+    for (int round = 0; round < 150; ++round) {
+        std::string text;
+        const int lines = static_cast<int>(random() % 12);
+        for (int i = 0; i < lines; ++i) {
+            switch (random() % 6) {
+            case 0: text.append("[").append(pick({"A", "a", " B ", "A"})).append("]"); break;
+            case 1: text += pick({"", " ", "; x=1"}); break;
+            case 2: text += pick({"k", "K", "j", " k "}); break;
+            default: text += pick({"k", "K", "j", "m", "n"}) + "=" + pick({"", "1", " 2 ", "\"3\""}); break;
+            }
+            if (i + 1 < lines || random() % 3 == 0) text += pick({"\r\n", "\n", "\r"});
+        }
+        // Runs of keys of one section, as the column store writes them.
+        std::vector<IniKeyValue> keys;
+        for (int run = 1 + static_cast<int>(random() % 3); run > 0; --run) {
+            const std::string section = pick({"A", "a", "B", "C"});
+            for (int key = 1 + static_cast<int>(random() % 3); key > 0; --key)
+                keys.push_back({section, pick({"k", "K", "j", "m", "n"}), pick({"1", "22", ""})});
+        }
+
+        dir.Put("test.ini", text);
+        dir.Put("batch.ini", text);
+        for (const IniKeyValue& kv : keys) ASSERT_TRUE(WriteIni(kv.section, kv.key, kv.value, file));
+        ASSERT_TRUE(WriteIniKeys(keys, batchFile));
+        ASSERT_EQ(dir.Take("batch.ini"), dir.Take("test.ini")) << "round " << round << " file:\n" << text;
+    }
 }
 
 // ---- deleting a section -------------------------------------------------------------------

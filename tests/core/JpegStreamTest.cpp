@@ -294,6 +294,9 @@ TEST(JpegScans, GroupingKeepsAtMostTenBlocksAndThreeComponents)
     using Scans = std::vector<jpeg::Scan>;
     EXPECT_EQ(group({{1, 1}, {1, 1}, {1, 1}}), (Scans{{0, 1, 2}}));
     EXPECT_EQ(group({{2, 2}, {2, 2}, {1, 1}}), (Scans{{0, 1, 2}}));      // 9 blocks
+    EXPECT_EQ(group({{2, 2}, {2, 2}, {2, 1}}), (Scans{{0, 1, 2}}));      // exactly 10 blocks
+    EXPECT_EQ(group({{4, 2}, {1, 1}, {1, 1}}), (Scans{{0, 1, 2}}));      // exactly 10 blocks
+    EXPECT_EQ(group({{3, 3}, {1, 1}, {1, 2}}), (Scans{{0, 1}, {2}}));    // 10, then 12
     EXPECT_EQ(group({{2, 2}, {2, 2}, {2, 2}}), (Scans{{0, 1}, {2}}));    // 12 blocks
     EXPECT_EQ(group({{3, 3}, {1, 1}, {1, 1}}), (Scans{{0, 1}, {2}}));    // 11 blocks
     EXPECT_EQ(group({{4, 4}, {1, 1}, {1, 1}}), (Scans{{0}, {1, 2}}));
@@ -332,18 +335,25 @@ TEST(JpegErrors, FailedSampleLeavesNothingToSave)
     EXPECT_THROW(encoder.EncodeToMemory(), JpegError);
 }
 
-TEST(JpegErrors, SizesBeyondSixteenBitsOverflowTheFrameHeader)
+TEST(JpegErrors, SizesBeyondSixteenBitsAndOverflowingOffsetsReturnOneAtOnce)
 {
-    JpegTestSurface wide(65536, 1);
+    const JpegTestSurface source = NoisyPicture(16, 16);
     cJpeg encoder;
     encoder.SetSamplingFrequencies(1, 1, 0, 0, 0, 0);
-    ASSERT_EQ(encoder.SampleHDC(&wide, 65536, 1, 0, 0), 0);
-    try {
-        encoder.EncodeToMemory();
-        ADD_FAILURE() << "no error";
-    } catch (const JpegError& e) {
-        EXPECT_EQ(e.Number(), 6);
-    }
+    ASSERT_EQ(encoder.SampleHDC(&source, 16, 16, 0, 0), 0);
+    const long readsBefore = source.RowReads();
+    // The frame header holds 16 bits per side: nothing larger is allocated or read.
+    EXPECT_EQ(encoder.SampleHDC(&source, 65536, 1, 0, 0), 1);
+    EXPECT_EQ(encoder.SampleHDC(&source, 1, 65536, 0, 0), 1);
+    EXPECT_EQ(encoder.SampleHDC(&source, 2147483647, 2147483647, 0, 0), 1);
+    EXPECT_EQ(encoder.SampleHDC(&source, 8, 8, 2147483647 - 7, 0), 1);
+    EXPECT_EQ(encoder.SampleHDC(&source, 8, 8, 0, 2147483647 - 3), 1);
+    EXPECT_EQ(source.RowReads(), readsBefore);
+    EXPECT_THROW(encoder.EncodeToMemory(), JpegError);  // the earlier picture is gone
+
+    EXPECT_EQ(encoder.SampleHDC(&source, 8, 8, 2147483647 - 8, -5), 0);
+    EXPECT_EQ(encoder.SampleHDC(&source, 65535, 1, 0, 0), 0);
+    EXPECT_EQ(ParseJpeg(encoder.EncodeToMemory()).width, 65535);
 }
 
 TEST(JpegParameters, TablesAreWrittenAsTheyStandAtSaveTime)

@@ -7,6 +7,8 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
+
 namespace {
 
 // The tables a cJpeg writes after the given calls, read back from its DQT segments.
@@ -49,13 +51,24 @@ TEST(JpegZigZag, FollowsFigureA6)
 
 TEST(JpegZigZag, BaseTablesAreAnnexKInZigZagOrder)
 {
-    EXPECT_EQ(jpeg::BaseLuminanceTable()[0], 16);
-    EXPECT_EQ(jpeg::BaseLuminanceTable()[1], 11);   // (1, 0)
-    EXPECT_EQ(jpeg::BaseLuminanceTable()[2], 12);   // (0, 1)
-    EXPECT_EQ(jpeg::BaseLuminanceTable()[63], 99);
-    EXPECT_EQ(jpeg::BaseChrominanceTable()[0], 17);
-    EXPECT_EQ(jpeg::BaseChrominanceTable()[2], 18);
-    EXPECT_EQ(jpeg::BaseChrominanceTable()[5], 24);  // zig-zag 5 is (2, 0)
+    // T.81 Annex K, tables K.1 and K.2, row by row.
+    constexpr std::array<int, 64> kLuminance = {
+        16, 11, 10, 16, 24, 40, 51, 61,      12, 12, 14, 19, 26, 58, 60, 55,
+        14, 13, 16, 24, 40, 57, 69, 56,      14, 17, 22, 29, 51, 87, 80, 62,
+        18, 22, 37, 56, 68, 109, 103, 77,    24, 35, 55, 64, 81, 104, 113, 92,
+        49, 64, 78, 87, 103, 121, 120, 101,  72, 92, 95, 98, 112, 100, 103, 99,
+    };
+    constexpr std::array<int, 64> kChrominance = {
+        17, 18, 24, 47, 99, 99, 99, 99,  18, 21, 26, 66, 99, 99, 99, 99,
+        24, 26, 56, 99, 99, 99, 99, 99,  47, 66, 99, 99, 99, 99, 99, 99,
+        99, 99, 99, 99, 99, 99, 99, 99,  99, 99, 99, 99, 99, 99, 99, 99,
+        99, 99, 99, 99, 99, 99, 99, 99,  99, 99, 99, 99, 99, 99, 99, 99,
+    };
+    for (int k = 0; k < 64; ++k) {
+        const int natural = jpegref::NaturalOrder()[k];
+        EXPECT_EQ(jpeg::BaseLuminanceTable()[k], kLuminance[natural]) << "zig-zag position " << k;
+        EXPECT_EQ(jpeg::BaseChrominanceTable()[k], kChrominance[natural]) << "zig-zag position " << k;
+    }
 }
 
 TEST(JpegQuality, ScaleRoundsHalfToEvenBelowFifty)

@@ -5,6 +5,8 @@
 
 #include <gtest/gtest.h>
 
+#include <clocale>
+
 class PageFileTest : public testing::Test {
 protected:
     void PutPage(const std::string& name, const std::string& text) { program.dir.Put("PnwFiles/" + name + ".pnw", text); }
@@ -44,6 +46,43 @@ TEST(PageFileConversions, CountsAndColumns)
     EXPECT_EQ(ParseColumns("five", 5), 5);
     EXPECT_EQ(ParseColumns("9", 3), 6);
     EXPECT_EQ(ParseColumns("0", 3), 2);
+}
+
+TEST(PageFileConversions, DecimalsAndALonePoint)
+{
+    EXPECT_EQ(ParseColumns("3.6", 3), 4);
+    EXPECT_EQ(ParseColumns("2.7", 5), 3);
+    EXPECT_EQ(ParseColumns("5.", 3), 5);
+    EXPECT_EQ(ParseColumns(".5", 3), 2);  // 0 after rounding, then the smallest count
+    EXPECT_EQ(ParseCount("2.7"), 3);
+    EXPECT_TRUE(ParseFlag("0.5", false));
+    // A point without digits is no number: the value stays as it was.
+    EXPECT_EQ(ParseColumns(".", 5), 5);
+    EXPECT_EQ(ParseColumns("-.", 5), 5);
+    EXPECT_EQ(ParseCount("."), 0);
+    EXPECT_TRUE(ParseFlag(".", true));
+    EXPECT_FALSE(ParseFlag(".", false));
+    EXPECT_EQ(ParseColumns("-3", 4), 2);
+    EXPECT_EQ(ParseColumns("+5", 3), 5);
+    EXPECT_EQ(ParseCount(std::string(400, '9')), 10000);
+}
+
+// The users of this program mostly run a German locale, whose decimal separator is a comma;
+// the page files always hold a point.
+TEST(PageFileConversions, NumbersDoNotDependOnTheLocale)
+{
+    const std::string before = std::setlocale(LC_NUMERIC, nullptr);
+    if (!std::setlocale(LC_NUMERIC, "de_DE.UTF-8") && !std::setlocale(LC_NUMERIC, "de_DE.utf8"))
+        GTEST_SKIP() << "no German locale on this machine";
+    const bool comma = std::string(std::localeconv()->decimal_point) == ",";
+    const int count = ParseCount("2.7");
+    const bool flag = ParseFlag("0.5", false);
+    const std::int16_t columns = ParseColumns("3.6", 3);
+    std::setlocale(LC_NUMERIC, before.c_str());
+    ASSERT_TRUE(comma);
+    EXPECT_EQ(count, 3);
+    EXPECT_TRUE(flag);
+    EXPECT_EQ(columns, 4);
 }
 
 TEST_F(PageFileTest, ANewPageFileHoldsOnlyTheColumnCount)
@@ -96,6 +135,15 @@ TEST_F(PageFileTest, OpeningFromTheListDefaultsPicturesAndSwitchesOffMissingOnes
     OpenPageFromList(program.paths, "Home", page, columns, marks);
     EXPECT_EQ(page.BackFile, "");
     EXPECT_FALSE(page.UseBack);
+
+    // A wallpaper that exists keeps its use flag; the column count takes decimals.
+    program.dir.Put("Back/wall.jpg", "JPEG");
+    PutPage("Home", "[Main]\nWallFile=wall.jpg\nColumns=3.6\n");
+    page.UseWall = false;
+    OpenPageFromList(program.paths, "Home", page, columns, marks);
+    EXPECT_EQ(page.WallFile, "wall.jpg");
+    EXPECT_TRUE(page.UseWall);
+    EXPECT_EQ(page.Columns, 4);
 }
 
 TEST_F(PageFileTest, AnUnreadablePageOpensWithThreeEmptyColumns)

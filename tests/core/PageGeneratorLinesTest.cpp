@@ -12,8 +12,10 @@ protected:
     {
         std::vector<std::string> names;
         for (int i = 1; i <= count; ++i) {
-            names.push_back("f" + std::to_string(i));
-            program.dir.Put("Forms/f" + std::to_string(i) + ".form", "<form>" + std::to_string(i) + "</form>\r\n");
+            // Appended, not "f" + std::to_string(i): GCC 12 at -O3 sees a false overlap there.
+            const std::string number = std::to_string(i);
+            names.push_back(std::string("f").append(number));
+            program.dir.Put("Forms/f" + number + ".form", "<form>" + number + "</form>\r\n");
         }
         List("DirectSearch", names);
     }

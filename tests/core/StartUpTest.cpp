@@ -27,6 +27,34 @@ TEST(AppPaths, TheSettingsFileIsNamedAfterTheProgram)
     EXPECT_EQ(paths.SettingsFile, dir.Folder() + "Links.ini");
     InitAppPaths(paths, dir.Path("Links.exe"));
     EXPECT_EQ(paths.ProgramName, "Links");
+    InitAppPaths(paths, dir.Path("Links.EXE"));
+    EXPECT_EQ(paths.ProgramName, "Links");
+    // Only a real ".exe" ending is replaced.
+    InitAppPaths(paths, dir.Path("Links-1.2"));
+    InitFolders(paths);
+    EXPECT_EQ(paths.SettingsFile, dir.Folder() + "Links-1.2.ini");
+    InitAppPaths(paths, dir.Path("Links.exe.bak"));
+    InitFolders(paths);
+    EXPECT_EQ(paths.SettingsFile, dir.Folder() + "Links.exe.bak.ini");
+}
+
+TEST(AppPaths, LeftoverTempFilesAreRemovedFromTheDataFoldersOnly)
+{
+    ProgramFolder program;
+    const std::string stale = ".tmp~2147483000-0";  // a process that no longer runs
+    const std::vector<std::string> inData = {"Pinwall-Builder.ini", "PnwFiles/Home.pnw", "Library/Google.web",
+                                             "Banner/Banners.txt", "Forms/Web.form", "Back/wall.jpg",
+                                             "Pinwall/Home/index.html", "Pinwall/Home/images/logo.jpg"};
+    for (const std::string& file : inData) program.dir.Put(file + stale, "x");
+    program.dir.Put("Other/keep.txt" + stale, "x");
+    program.dir.Put("Library/_temp.jpg", "x");
+    program.dir.Put("Library/_temp.bmp", "x");
+
+    RemoveLeftoverTempFiles(program.paths);
+    for (const std::string& file : inData) EXPECT_FALSE(program.dir.Has(file + stale)) << file;
+    EXPECT_TRUE(program.dir.Has("Other/keep.txt" + stale));
+    EXPECT_TRUE(program.dir.Has("Library/_temp.jpg"));
+    EXPECT_TRUE(program.dir.Has("Library/_temp.bmp"));
 }
 
 class StartUpTest : public testing::Test {
