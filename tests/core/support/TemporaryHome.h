@@ -1,0 +1,46 @@
+// HOME and XDG_CONFIG_HOME pointed into a scratch folder for the life of the object, so that
+// browser profiles and the registry store of a test are never the user's own.
+#pragma once
+
+#include "ScratchFolder.h"
+
+#include <cstdlib>
+#include <optional>
+#include <string>
+
+class TemporaryHome {
+public:
+    TemporaryHome() : home_("HOME", dir.Path("home")), config_("XDG_CONFIG_HOME", dir.Path("home/.config")) {}
+
+    // The home folder, ending in "/".
+    std::string Folder() const { return dir.Folder() + "home/"; }
+    void Put(const std::string& name, const std::string& bytes) const { dir.Put("home/" + name, bytes); }
+    std::string Take(const std::string& name) const { return dir.Take("home/" + name); }
+    bool Has(const std::string& name) const { return dir.Has("home/" + name); }
+
+    ScratchFolder dir;
+
+private:
+    class Variable {
+    public:
+        Variable(const char* name, const std::string& value) : name_(name)
+        {
+            if (const char* old = std::getenv(name)) old_ = old;
+            ::setenv(name, value.c_str(), 1);
+        }
+        ~Variable()
+        {
+            if (old_) ::setenv(name_, old_->c_str(), 1);
+            else ::unsetenv(name_);
+        }
+        Variable(const Variable&) = delete;
+        Variable& operator=(const Variable&) = delete;
+
+    private:
+        const char* name_;
+        std::optional<std::string> old_;
+    };
+
+    Variable home_;
+    Variable config_;
+};
