@@ -7,6 +7,7 @@
 #include "common/gui/DesktopServices.h"
 #include "common/gui/WindowHelpers.h"
 #include "output/PageGenerator.h"
+#include "output/StartPage.h"
 #include "editor/LibraryWindow.h"
 #include "editor/MainWindow.h"
 
@@ -22,6 +23,7 @@ FirstWindow ProgramWindows::StartUp(const QString& programFile)
     connect(editor_.get(), &frmMain::newPageRequested, this, [this] { ShowNewPageDialog(); });
     connect(editor_.get(), &frmMain::loadPageRequested, this, [this] { ShowStartWindow(); });
     connect(editor_.get(), &frmMain::saveRequested, this, &ProgramWindows::GeneratePage);
+    connect(editor_.get(), &frmMain::startPageRequested, this, &ProgramWindows::SwitchStartPage);
     SetPendingEventsHandler([] { QCoreApplication::processEvents(); });
     InitFileHandling(context_.Paths);
     InitFolders(context_.Paths);
@@ -100,4 +102,29 @@ frmLibrary& ProgramWindows::Library()
 {
     if (!library_) library_ = std::make_unique<frmLibrary>(context_, *editor_);
     return *library_;
+}
+
+// --- Browser start page ---
+namespace {
+
+bool& BrowserMark(StartPageMarks& marks, int browser)
+{
+    return browser == 0 ? marks.IE : browser == 1 ? marks.FF : marks.OP;
+}
+
+} // namespace
+
+void ProgramWindows::SwitchStartPage(int browser)
+{
+    if (switchingStartPage_ || browser < 0 || browser > 2) return;
+    switchingStartPage_ = true;
+    StartPageMarks marks = editor_->Marks();
+    const StartPageSwitch result = ::SwitchStartPage(static_cast<StartPageBrowser>(browser), context_.Paths,
+                                                     context_.Page, BrowserMark(marks, browser));
+    // The marks are read again: the profile search lets other windows work meanwhile.
+    marks = editor_->Marks();
+    BrowserMark(marks, browser) = result.marked;
+    editor_->SetMarks(marks);
+    switchingStartPage_ = false;
+    if (result.message) ShowMessage(QString::fromUtf8(result.message), kMessageInformation);
 }

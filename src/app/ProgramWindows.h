@@ -46,6 +46,11 @@ public:
     // Created on first use, afterwards shown and hidden (ShowLibrary).
     frmLibrary& Library();
 
+    // --- Browser start page ---
+    // The editor's "Startseite" items: makes the link page the start page of browser 0 (Internet
+    // Explorer), 1 (Firefox) or 2 (Opera), or puts the old one back, and sets the item's mark.
+    void SwitchStartPage(int browser);
+
 private:
     ProgramContext context_;
     std::unique_ptr<frmMain> editor_;
@@ -55,4 +60,7 @@ private:
 
     // --- Library browser --- (after the editor: it holds the editor and goes first)
     std::unique_ptr<frmLibrary> library_;
+
+    // --- Browser start page ---
+    bool switchingStartPage_ = false;  // the profile search lets clicks in while it runs
 };
