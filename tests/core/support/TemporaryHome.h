@@ -12,8 +12,7 @@ class TemporaryHome {
 public:
     TemporaryHome() : home_("HOME", dir.Path("home")), config_("XDG_CONFIG_HOME", dir.Path("home/.config")) {}
 
-    // The home folder, ending in "/".
-    std::string Folder() const { return dir.Folder() + "home/"; }
+    std::string Folder() const { return dir.Folder() + "home/"; }  // ends in "/"
     void Put(const std::string& name, const std::string& bytes) const { dir.Put("home/" + name, bytes); }
     std::string Take(const std::string& name) const { return dir.Take("home/" + name); }
     bool Has(const std::string& name) const { return dir.Has("home/" + name); }
@@ -21,26 +20,18 @@ public:
     ScratchFolder dir;
 
 private:
-    class Variable {
-    public:
-        Variable(const char* name, const std::string& value) : name_(name)
+    struct Variable {
+        Variable(const char* name, const std::string& value) : name(name)
         {
-            if (const char* old = std::getenv(name)) old_ = old;
+            if (const char* old = std::getenv(name)) previous = old;
             ::setenv(name, value.c_str(), 1);
         }
-        ~Variable()
-        {
-            if (old_) ::setenv(name_, old_->c_str(), 1);
-            else ::unsetenv(name_);
-        }
+        ~Variable() { previous ? ::setenv(name, previous->c_str(), 1) : ::unsetenv(name); }
         Variable(const Variable&) = delete;
         Variable& operator=(const Variable&) = delete;
-
-    private:
-        const char* name_;
-        std::optional<std::string> old_;
+        const char* name;
+        std::optional<std::string> previous;
     };
-
     Variable home_;
     Variable config_;
 };
