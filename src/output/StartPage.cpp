@@ -21,7 +21,13 @@ std::string FileUrl(const std::string& path, bool forOpera)
 {
     std::string url = forOpera ? "file://localhost" : "file://";
     if (!path.starts_with('/')) url += '/';  // a drive letter comes after a third slash
-    url += path;
+    // A "%", "#" or "?" in a folder or page name would end the path of the address early.
+    for (const char c : path) {
+        if (c == '%') url += "%25";
+        else if (c == '#') url += "%23";
+        else if (c == '?') url += "%3F";
+        else url += c;
+    }
     return SpacesToPercent20(url);
 }
 

@@ -32,8 +32,8 @@ struct StartPageSwitch {
 // is kept in the settings file; the page file records the new state.
 StartPageSwitch SwitchStartPage(StartPageBrowser browser, const AppPaths& paths, const PageState& page, bool marked);
 
-// The link page's address: "file://" and the absolute path of its index.html, spaces as %20;
-// for Opera "file://localhost" and the path.
+// The link page's address: "file://" and the absolute path of its index.html, spaces as %20
+// and "%", "#", "?" encoded; for Opera "file://localhost" and the path.
 std::string LinkPageAddress(const PageState& page, bool forOpera);
 
 // Opera's settings file below the application data folder.

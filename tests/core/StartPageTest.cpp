@@ -193,3 +193,11 @@ TEST_F(StartPageTest, ABackupBeyondWindows1252IsKeptPercentEncoded)
     EXPECT_EQ(home.Take(kProfile), Prefs("https://b\xC3\xBC" "cher.de/%E6%97%A5/%F0%9F%98%80"));
     EXPECT_EQ(PercentEncodeBeyondCp1252("a\xFF" "b\xE2\x82"), "a%FFb%E2%82") << "malformed bytes";
 }
+
+TEST(StartPageAddressTest, CharactersThatWouldEndThePathAreEncoded)
+{
+    PageState page;
+    page.PageFolder = "/home/u/C#/Was? 100%/";
+    EXPECT_EQ(LinkPageAddress(page, false), "file:///home/u/C%23/Was%3F%20100%25/index.html");
+    EXPECT_EQ(LinkPageAddress(page, true), "file://localhost/home/u/C%23/Was%3F%20100%25/index.html");
+}
