@@ -3,6 +3,7 @@
 through the menu "Startseite", checks that Firefox opens it, that the switch is refused while
 Firefox runs, and that the second click brings the old start page back.
 Run by tests/desktop/run-startpage-firefox-check. Arguments: program folder, Firefox, profile, shot."""
+import atexit
 import os
 import subprocess
 import sys
@@ -15,6 +16,8 @@ PAGE = "Meine Links"
 ITEM = "für Mozilla FireFox"
 prefs = os.path.join(profile, "prefs.js")
 old_page = "file://" + os.environ["HOME"] + "/old.html"
+browsers = []
+atexit.register(lambda: [b.kill() for b in browsers if b.poll() is None])
 
 
 def find(root, predicate, depth=0):
@@ -46,7 +49,7 @@ def wait_for(predicate, what, timeout=20):
     sys.exit("not found: " + what)
 
 
-def act(accessible, names=("press", "click", "toggle", "showmenu")):
+def act(accessible, names=("press", "click")):
     action = accessible.queryAction()
     for i in range(action.nActions):
         if action.getName(i).lower() in names:
@@ -97,6 +100,7 @@ def firefox_shows(title_part, shot_file):
     takes a screenshot and ends Firefox as a user would (it writes its preferences on the way)."""
     browser = subprocess.Popen([firefox, "--no-remote", "--profile", profile],
                                stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+    browsers.append(browser)
     title = ""
     deadline = time.time() + 40
     while time.time() < deadline and title_part not in title:
@@ -130,7 +134,6 @@ print("first click: mark set, prefs.js names " + link)
 base, ext = os.path.splitext(shot) if shot else ("", "")
 browser, title = firefox_shows(PAGE, shot)
 if PAGE not in title:
-    browser.terminate()
     sys.exit("Firefox did not open the link page, its window says %r" % title)
 print("Firefox opened the link page: " + title)
 
