@@ -7,6 +7,7 @@
 #include "common/gui/DesktopServices.h"
 #include "common/gui/WindowHelpers.h"
 #include "output/PageGenerator.h"
+#include "output/StartPage.h"
 #include "editor/LibraryWindow.h"
 #include "editor/LinkDialog.h"
 #include "editor/MainWindow.h"
@@ -28,6 +29,8 @@ FirstWindow ProgramWindows::StartUp(const QString& programFile)
     connect(&capture_, &LogoCapture::finished, this, &ProgramWindows::CaptureFinished);
     connect(editor_.get(), &frmMain::newEntryRequested, this, [this] { ShowNewEntryDialog(); });
     connect(editor_.get(), &frmMain::linkDialogRequested, this, [this] { ShowLinkDialog(); });
+
+    connect(editor_.get(), &frmMain::startPageRequested, this, &ProgramWindows::SwitchStartPage);
     SetPendingEventsHandler([] { QCoreApplication::processEvents(); });
     InitFileHandling(context_.Paths);
     InitFolders(context_.Paths);
@@ -161,3 +164,27 @@ frmLink& ProgramWindows::ShowLinkDialog()
 
 frmNewEntry* ProgramWindows::NewEntryDialog() const { return newEntry_; }
 frmLink* ProgramWindows::LinkDialog() const { return link_; }
+
+namespace {
+
+bool& BrowserMark(StartPageMarks& marks, int browser)
+{
+    return browser == 0 ? marks.IE : browser == 1 ? marks.FF : marks.OP;
+}
+
+} // namespace
+
+void ProgramWindows::SwitchStartPage(int browser)
+{
+    if (switchingStartPage_ || browser < 0 || browser > 2) return;
+    switchingStartPage_ = true;
+    StartPageMarks marks = editor_->Marks();
+    const StartPageSwitch result = ::SwitchStartPage(static_cast<StartPageBrowser>(browser), context_.Paths,
+                                                     context_.Page, BrowserMark(marks, browser));
+    // The marks are read again: the profile search lets other windows work meanwhile.
+    marks = editor_->Marks();
+    BrowserMark(marks, browser) = result.marked;
+    editor_->SetMarks(marks);
+    switchingStartPage_ = false;
+    if (result.message) ShowMessage(QString::fromUtf8(result.message), kMessageInformation);
+}

@@ -58,6 +58,10 @@ public:
     frmNewEntry* NewEntryDialog() const;
     frmLink* LinkDialog() const;
 
+    // The editor's "Startseite" items: makes the link page the start page of browser 0 (Internet
+    // Explorer), 1 (Firefox) or 2 (Opera), or puts the old one back, and sets the item's mark.
+    void SwitchStartPage(int browser);
+
 private:
     ProgramContext context_;
     std::unique_ptr<frmMain> editor_;
@@ -70,4 +74,6 @@ private:
     LogoCapture capture_{context_};
     QPointer<frmNewEntry> newEntry_;
     QPointer<frmLink> link_;
+
+    bool switchingStartPage_ = false;  // the profile search lets clicks in while it runs
 };

@@ -20,14 +20,6 @@ std::function<void()>& PendingEvents()
     return handler;
 }
 
-std::string HomeFolder()
-{
-    std::string home;
-    if (const char* h = std::getenv("HOME"); h && *h) home = h;
-    else if (const char* p = std::getenv("USERPROFILE"); p && *p) home = p;
-    return AddBackslash(home);
-}
-
 std::string EnvFolder(const char* variable, const std::string& fallback)
 {
     std::string folder;
@@ -56,6 +48,14 @@ void SearchFolder(const std::string& folder, const std::string& pattern, std::ve
 }
 
 } // namespace
+
+std::string HomeFolder()
+{
+    std::string home;
+    if (const char* h = std::getenv("HOME"); h && *h) home = h;
+    else if (const char* p = std::getenv("USERPROFILE"); p && *p) home = p;
+    return AddBackslash(home);
+}
 
 std::string WindowsFolder()
 {

@@ -7,6 +7,9 @@
 
 struct AppPaths;
 
+// The user's home folder ($HOME, else %USERPROFILE%), ending in "/"; empty when unknown.
+std::string HomeFolder();
+
 std::string WindowsFolder();
 std::string SystemFolder();
 std::string TempFolder();

@@ -1,0 +1,88 @@
+// The editor's "Startseite" menu: each item switches its browser and carries the mark; a
+// missing or running browser keeps the mark and says why. Home, registry store and program
+// folder are temporary.
+#include "app/ProgramEnd.h"
+#include "app/ProgramWindows.h"
+#include "common/Ini.h"
+#include "common/Registry.h"
+#include "editor/MainWindow.h"
+#include "output/StartPage.h"
+
+#include "core/support/ScratchFolder.h"
+#include "core/support/TemporaryHome.h"
+#include "support/FakeServices.h"
+
+#include <QAction>
+#include <QApplication>
+#include <gtest/gtest.h>
+
+#include <fcntl.h>
+#include <unistd.h>
+
+class StartPageMenuTest : public testing::Test {
+protected:
+    static constexpr const char* kPrefs = ".mozilla/firefox/abc.default-esr/prefs.js";
+
+    StartPageMenuTest()
+    {
+        previousEnd = SetEndProgramHandler([] {});
+        RegWriteString(RegRoot::CurrentUser, kInternetExplorerKey, kInternetExplorerValue, "http://msn.de/");
+        home.Put(kPrefs, "user_pref(\"browser.startup.homepage\", \"https://www.debian.org/\");\r\n");
+        home.Put(".config/Opera/Opera/profile/opera6.ini", "[User Prefs]\r\nLanguage=de\r\n");
+        dir.Put("PnwFiles/Home.pnw", "[Main]\r\nColumns=3\r\n[StartPage]\r\nOP=1\r\n");
+        WriteIni("PinwallEdit", "LastEdit", "Home", dir.Path("Pinwall-Builder.ini"));
+        windows.StartUp(QString::fromStdString(dir.Path("Pinwall-Builder")));
+    }
+    ~StartPageMenuTest() override
+    {
+        SetEndProgramHandler(previousEnd);
+        QApplication::closeAllWindows();
+    }
+
+    QAction* Item(const char* name) { return windows.Editor().findChild<QAction*>(QString::fromLatin1(name)); }
+    std::string Key(const char* key) { return ReadIni("StartPage", key, dir.Path("PnwFiles/Home.pnw")); }
+
+    TemporaryHome home;
+    ScratchFolder dir;
+    FakeServices services;
+    ProgramWindows windows;
+    std::function<void()> previousEnd;
+};
+
+TEST_F(StartPageMenuTest, AnItemSwitchesItsBrowserBackAndForthAndCarriesTheMark)
+{
+    Item("mnuIE")->trigger();
+    EXPECT_TRUE(Item("mnuIE")->isChecked());
+    EXPECT_EQ(Key("IE"), "1");
+    EXPECT_EQ(RegReadStringTrimmed(RegRoot::CurrentUser, kInternetExplorerKey, kInternetExplorerValue),
+              "file://" + dir.Folder() + "Pinwall/Home/index.html");
+    Item("mnuIE")->trigger();
+    EXPECT_FALSE(Item("mnuIE")->isChecked());
+    EXPECT_EQ(Key("IE"), "0");
+    EXPECT_EQ(RegReadStringTrimmed(RegRoot::CurrentUser, kInternetExplorerKey, kInternetExplorerValue), "http://msn.de/");
+    EXPECT_TRUE(services.messages.empty());
+}
+
+TEST_F(StartPageMenuTest, AMissingOrRunningBrowserKeepsTheMarkAndSaysWhy)
+{
+    ASSERT_TRUE(Item("mnuOP")->isChecked()) << "from the page file";
+    Item("mnuOP")->trigger();
+    EXPECT_TRUE(Item("mnuOP")->isChecked());
+
+    const int fd = ::open((home.Folder() + ".mozilla/firefox/abc.default-esr/.parentlock").c_str(), O_RDWR | O_CREAT, 0644);
+    ASSERT_GE(fd, 0);
+    struct flock lock {};
+    lock.l_type = F_WRLCK;
+    ASSERT_EQ(::fcntl(fd, F_OFD_SETLK, &lock), 0) << "a lock of this very process is seen as well";
+    Item("mnuFF")->trigger();
+    ::close(fd);
+    EXPECT_FALSE(Item("mnuFF")->isChecked());
+
+    ASSERT_EQ(services.messages.size(), 2u);
+    EXPECT_EQ(services.messages[0].text, "Entweder kein Opera installiert oder nicht unterstützte Version.  ");
+    EXPECT_EQ(services.messages[1].text,
+              "Bitte FireFox zuerst beenden, sonst überschreibt FireFox die neue Startseite beim Beenden.  ");
+    for (const RecordedMessage& message : services.messages)
+        EXPECT_TRUE(message.kind == 1 && message.title == "Kestrel Pinwall-Builder");
+    EXPECT_EQ(Key("OP") + Key("FF"), "1");
+}
