@@ -7,6 +7,9 @@
 #include "common/gui/DesktopServices.h"
 #include "common/gui/WindowHelpers.h"
 #include "output/PageGenerator.h"
+#include "editor/BackWindow.h"
+#include "editor/BannerWindow.h"
+#include "editor/HeadWindow.h"
 #include "editor/LibraryWindow.h"
 #include "editor/MainWindow.h"
 
@@ -22,6 +25,7 @@ FirstWindow ProgramWindows::StartUp(const QString& programFile)
     connect(editor_.get(), &frmMain::newPageRequested, this, [this] { ShowNewPageDialog(); });
     connect(editor_.get(), &frmMain::loadPageRequested, this, [this] { ShowStartWindow(); });
     connect(editor_.get(), &frmMain::saveRequested, this, &ProgramWindows::GeneratePage);
+    ConnectDecorations();
     SetPendingEventsHandler([] { QCoreApplication::processEvents(); });
     InitFileHandling(context_.Paths);
     InitFolders(context_.Paths);
@@ -100,4 +104,59 @@ frmLibrary& ProgramWindows::Library()
 {
     if (!library_) library_ = std::make_unique<frmLibrary>(context_, *editor_);
     return *library_;
+}
+
+// --- Page decorations ---
+namespace {
+
+// The window when it is open, brought to the front; nullptr when a fresh one is needed.
+template <typename Window> Window* OpenWindow(const std::unique_ptr<Window>& window)
+{
+    if (!window || !window->isVisible()) return nullptr;
+    if (window->isMinimized()) window->showNormal();
+    window->raise();
+    window->activateWindow();
+    return window.get();
+}
+
+} // namespace
+
+void ProgramWindows::ConnectDecorations()
+{
+    connect(editor_.get(), &frmMain::headerEditorRequested, this, [this] { ShowHeaderEditor(); });
+    connect(editor_.get(), &frmMain::bannerEditorRequested, this, [this] { ShowBannerEditor(); });
+    connect(editor_.get(), &frmMain::footerEditorRequested, this, [this] { ShowFooterEditor(); });
+    connect(editor_.get(), &frmMain::backgroundRequested, this, [this] { ShowBackground(); });
+}
+
+frmHead& ProgramWindows::ShowHeaderEditor()
+{
+    if (frmHead* open = OpenWindow(head_)) return *open;
+    head_ = std::make_unique<frmHead>(context_);
+    head_->Open();
+    return *head_;
+}
+
+frmBanner& ProgramWindows::ShowBannerEditor()
+{
+    if (frmBanner* open = OpenWindow(banner_)) return *open;
+    banner_ = std::make_unique<frmBanner>(context_, BannerLine::Banner);
+    banner_->Open();
+    return *banner_;
+}
+
+frmBanner& ProgramWindows::ShowFooterEditor()
+{
+    if (frmBanner* open = OpenWindow(footer_)) return *open;
+    footer_ = std::make_unique<frmBanner>(context_, BannerLine::Footer);
+    footer_->Open();
+    return *footer_;
+}
+
+frmBack& ProgramWindows::ShowBackground()
+{
+    if (frmBack* open = OpenWindow(back_)) return *open;
+    back_ = std::make_unique<frmBack>(context_);
+    back_->Open();
+    return *back_;
 }

@@ -13,6 +13,9 @@
 
 #include <memory>
 
+class frmBack;
+class frmBanner;
+class frmHead;
 class frmLibrary;
 class frmMain;
 class frmPreview;
@@ -46,7 +49,23 @@ public:
     // Created on first use, afterwards shown and hidden (ShowLibrary).
     frmLibrary& Library();
 
+    // --- Page decorations ---
+    // The header line, banner line, footer line and background windows of the editor's menus.
+    // Each exists once: while it is open its menu brings it to the front as it is; otherwise a
+    // fresh window is made and filled from the page.
+    frmHead& ShowHeaderEditor();
+    frmBanner& ShowBannerEditor();
+    frmBanner& ShowFooterEditor();
+    frmBack& ShowBackground();
+    frmHead* HeaderEditor() const { return head_.get(); }
+    frmBanner* BannerEditor() const { return banner_.get(); }
+    frmBanner* FooterEditor() const { return footer_.get(); }
+    frmBack* Background() const { return back_.get(); }
+
 private:
+    // --- Page decorations ---
+    void ConnectDecorations();
+
     ProgramContext context_;
     std::unique_ptr<frmMain> editor_;
     QPointer<frmStart> start_;
@@ -55,4 +74,10 @@ private:
 
     // --- Library browser --- (after the editor: it holds the editor and goes first)
     std::unique_ptr<frmLibrary> library_;
+
+    // --- Page decorations --- (after the editor and the context they use, so they go first)
+    std::unique_ptr<frmHead> head_;
+    std::unique_ptr<frmBanner> banner_;
+    std::unique_ptr<frmBanner> footer_;
+    std::unique_ptr<frmBack> back_;
 };
