@@ -33,7 +33,6 @@ const char* const kStore = "Übernehmen";
 constexpr int kClipboardInterval = 500;  // milliseconds
 constexpr int kListWidth = 200;
 constexpr int kListHeight = 200;
-constexpr int kArrowSide = 32;
 constexpr int kPictureHeight = 90;
 
 QString Text(const std::string& text)
@@ -64,12 +63,10 @@ frmBanner::frmBanner(ProgramContext& context, BannerLine line, QWidget* parent)
     cmdLoadBanners->setObjectName(QStringLiteral("cmdLoadBanners"));
 
     using namespace DecorationGlyphs;
-    ccXPButton4 = MakeDecorationButton("ccXPButton4", Right, this);
-    ccXPButton3 = MakeDecorationButton("ccXPButton3", Left, this);
-    ccXPButton5 = MakeDecorationButton("ccXPButton5", Up, this);
-    ccXPButton6 = MakeDecorationButton("ccXPButton6", Down, this);
-    for (ccXPButton* arrow : {ccXPButton3, ccXPButton4, ccXPButton5, ccXPButton6})
-        arrow->setFixedSize(kArrowSide, kArrowSide);
+    ccXPButton4 = MakeArrowButton("ccXPButton4", Right, this);
+    ccXPButton3 = MakeArrowButton("ccXPButton3", Left, this);
+    ccXPButton5 = MakeArrowButton("ccXPButton5", Up, this);
+    ccXPButton6 = MakeArrowButton("ccXPButton6", Down, this);
     ccXPButton2 = MakeDecorationButton("ccXPButton2", kStore, this);
 
     picBanner = new QLabel(this);

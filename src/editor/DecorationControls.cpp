@@ -2,13 +2,31 @@
 
 #include "controls/XPButton.h"
 
+#include <QFont>
 #include <QListWidget>
+
+namespace {
+
+constexpr int kArrowSide = 32;
+
+} // namespace
 
 ccXPButton* MakeDecorationButton(const char* name, const char* caption, QWidget* parent)
 {
     auto* button = new ccXPButton(parent);
     button->setObjectName(QString::fromLatin1(name));
     button->setCaption(QString::fromUtf8(caption));
+    return button;
+}
+
+ccXPButton* MakeArrowButton(const char* name, const char* glyph, QWidget* parent)
+{
+    ccXPButton* button = MakeDecorationButton(name, glyph, parent);
+    button->setFixedSize(kArrowSide, kArrowSide);
+    // Most fonts draw the left and right triangles smaller than the up and down ones.
+    QFont font = button->font();
+    font.setPointSizeF(font.pointSizeF() * 1.4);
+    button->setFont(font);
     return button;
 }
 

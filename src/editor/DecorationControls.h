@@ -20,6 +20,9 @@ inline constexpr const char* Down = "▼";
 // A button named `name` (its objectName) with the caption.
 ccXPButton* MakeDecorationButton(const char* name, const char* caption, QWidget* parent);
 
+// A square button with one of the arrow glyphs, drawn large enough to be read.
+ccXPButton* MakeArrowButton(const char* name, const char* glyph, QWidget* parent);
+
 // Runs `action` on a click and once more on a double click, as the up and down buttons do.
 void OnClickAndDoubleClick(ccXPButton& button, QWidget& receiver, std::function<void()> action);
 

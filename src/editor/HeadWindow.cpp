@@ -21,7 +21,6 @@ const char* const kStore = "Übernehmen";
 
 constexpr int kListWidth = 190;
 constexpr int kListHeight = 200;
-constexpr int kArrowSide = 32;
 
 } // namespace
 
@@ -43,12 +42,10 @@ frmHead::frmHead(ProgramContext& context, QWidget* parent)
     List1 = list("List1");
 
     using namespace DecorationGlyphs;
-    ccXPButton3 = MakeDecorationButton("ccXPButton3", Right, this);
-    ccXPButton2 = MakeDecorationButton("ccXPButton2", Left, this);
-    ccXPButton4 = MakeDecorationButton("ccXPButton4", Up, this);
-    ccXPButton5 = MakeDecorationButton("ccXPButton5", Down, this);
-    for (ccXPButton* arrow : {ccXPButton2, ccXPButton3, ccXPButton4, ccXPButton5})
-        arrow->setFixedSize(kArrowSide, kArrowSide);
+    ccXPButton3 = MakeArrowButton("ccXPButton3", Right, this);
+    ccXPButton2 = MakeArrowButton("ccXPButton2", Left, this);
+    ccXPButton4 = MakeArrowButton("ccXPButton4", Up, this);
+    ccXPButton5 = MakeArrowButton("ccXPButton5", Down, this);
     ccXPButton1 = MakeDecorationButton("ccXPButton1", kStore, this);
 
     Frame1 = new PictureChoice(QString::fromUtf8(kWallpaperFrame), QString::fromUtf8(kUseWallpaper), this);
