@@ -12,6 +12,7 @@
 #include <QEvent>
 #include <QGridLayout>
 #include <QGuiApplication>
+#include <QHideEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -207,8 +208,10 @@ void frmBanner::AddBanner()
 {
     const int row = SelectedRow(*lstFoundBanners);
     if (row < 0) return;
+    const std::string name = BannerName(lstFoundBanners->item(row)->text().toStdString());
+    if (name.empty()) return;
     const QSignalBlocker blocker(lstBanners);
-    AppendOnce(*lstBanners, Text(BannerName(lstFoundBanners->item(row)->text().toStdString())));
+    AppendOnce(*lstBanners, Text(name));
 }
 
 void frmBanner::RemoveBanner()
@@ -281,7 +284,8 @@ void frmBanner::showEvent(QShowEvent* event)
 
 void frmBanner::hideEvent(QHideEvent* event)
 {
-    Timer1->stop();
+    // A minimised window is still open and keeps watching; a closed one stops.
+    if (!event->spontaneous()) Timer1->stop();
     QWidget::hideEvent(event);
 }
 

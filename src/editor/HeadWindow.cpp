@@ -103,7 +103,9 @@ void frmHead::AddForm()
 {
     const int row = SelectedRow(*File1);
     if (row < 0) return;
-    AppendOnce(*List1, QString::fromStdString(FormName(File1->item(row)->text().toStdString())));
+    // A file called only ".form" names no form.
+    const std::string name = FormName(File1->item(row)->text().toStdString());
+    if (!name.empty()) AppendOnce(*List1, QString::fromStdString(name));
 }
 
 void frmHead::RemoveForm()
