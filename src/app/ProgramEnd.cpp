@@ -10,21 +10,31 @@ std::function<void()>& Handler()
     return handler;
 }
 
+bool& Ending()
+{
+    static bool ending = false;
+    return ending;
+}
+
 } // namespace
+
+bool ProgramEnding()
+{
+    return Ending();
+}
 
 void EndProgram()
 {
+    // Windows that close on the way may ask to end the program themselves.
+    if (Ending()) return;
+    Ending() = true;
     if (Handler()) {
         Handler()();
-        return;
+    } else {
+        QApplication::closeAllWindows();
+        QCoreApplication::quit();
     }
-    // Windows that close on the way may ask to end the program themselves.
-    static bool ending = false;
-    if (ending) return;
-    ending = true;
-    QApplication::closeAllWindows();
-    QCoreApplication::quit();
-    ending = false;
+    Ending() = false;
 }
 
 std::function<void()> SetEndProgramHandler(std::function<void()> handler)

@@ -6,5 +6,9 @@
 
 void EndProgram();
 
+// True while the program ends: windows that store their state when they close store nothing
+// then, since ending the program keeps nothing on the way.
+bool ProgramEnding();
+
 // Installs the handler EndProgram calls (nullptr: the real one) and returns the previous one.
 std::function<void()> SetEndProgramHandler(std::function<void()> handler);

@@ -8,6 +8,10 @@
 #include "common/gui/WindowHelpers.h"
 #include "output/PageGenerator.h"
 #include "output/StartPage.h"
+
+#include "editor/BackWindow.h"
+#include "editor/BannerWindow.h"
+#include "editor/HeadWindow.h"
 #include "editor/LibraryWindow.h"
 #include "editor/LinkDialog.h"
 #include "editor/MainWindow.h"
@@ -29,8 +33,11 @@ FirstWindow ProgramWindows::StartUp(const QString& programFile)
     connect(&capture_, &LogoCapture::finished, this, &ProgramWindows::CaptureFinished);
     connect(editor_.get(), &frmMain::newEntryRequested, this, [this] { ShowNewEntryDialog(); });
     connect(editor_.get(), &frmMain::linkDialogRequested, this, [this] { ShowLinkDialog(); });
-
     connect(editor_.get(), &frmMain::startPageRequested, this, &ProgramWindows::SwitchStartPage);
+    connect(editor_.get(), &frmMain::headerEditorRequested, this, [this] { ShowHeaderEditor(); });
+    connect(editor_.get(), &frmMain::bannerEditorRequested, this, [this] { ShowBannerEditor(); });
+    connect(editor_.get(), &frmMain::footerEditorRequested, this, [this] { ShowFooterEditor(); });
+    connect(editor_.get(), &frmMain::backgroundRequested, this, [this] { ShowBackground(); });
     SetPendingEventsHandler([] { QCoreApplication::processEvents(); });
     InitFileHandling(context_.Paths);
     InitFolders(context_.Paths);
@@ -172,6 +179,16 @@ bool& BrowserMark(StartPageMarks& marks, int browser)
     return browser == 0 ? marks.IE : browser == 1 ? marks.FF : marks.OP;
 }
 
+// The window when it is open, brought to the front; nullptr when a fresh one is needed.
+template <typename Window> Window* OpenWindow(const std::unique_ptr<Window>& window)
+{
+    if (!window || !window->isVisible()) return nullptr;
+    if (window->isMinimized()) window->showNormal();
+    window->raise();
+    window->activateWindow();
+    return window.get();
+}
+
 } // namespace
 
 void ProgramWindows::SwitchStartPage(int browser)
@@ -187,4 +204,36 @@ void ProgramWindows::SwitchStartPage(int browser)
     editor_->SetMarks(marks);
     switchingStartPage_ = false;
     if (result.message) ShowMessage(QString::fromUtf8(result.message), kMessageInformation);
+}
+
+frmHead& ProgramWindows::ShowHeaderEditor()
+{
+    if (frmHead* open = OpenWindow(head_)) return *open;
+    head_ = std::make_unique<frmHead>(context_);
+    head_->Open();
+    return *head_;
+}
+
+frmBanner& ProgramWindows::ShowBannerEditor()
+{
+    if (frmBanner* open = OpenWindow(banner_)) return *open;
+    banner_ = std::make_unique<frmBanner>(context_, BannerLine::Banner);
+    banner_->Open();
+    return *banner_;
+}
+
+frmBanner& ProgramWindows::ShowFooterEditor()
+{
+    if (frmBanner* open = OpenWindow(footer_)) return *open;
+    footer_ = std::make_unique<frmBanner>(context_, BannerLine::Footer);
+    footer_->Open();
+    return *footer_;
+}
+
+frmBack& ProgramWindows::ShowBackground()
+{
+    if (frmBack* open = OpenWindow(back_)) return *open;
+    back_ = std::make_unique<frmBack>(context_);
+    back_->Open();
+    return *back_;
 }

@@ -14,6 +14,9 @@
 
 #include <memory>
 
+class frmBack;
+class frmBanner;
+class frmHead;
 class frmLibrary;
 class frmMain;
 class frmPreview;
@@ -62,6 +65,18 @@ public:
     // Explorer), 1 (Firefox) or 2 (Opera), or puts the old one back, and sets the item's mark.
     void SwitchStartPage(int browser);
 
+    // The header line, banner line, footer line and background windows of the editor's menus.
+    // Each exists once: while it is open its menu brings it to the front as it is; otherwise a
+    // fresh window is made and filled from the page.
+    frmHead& ShowHeaderEditor();
+    frmBanner& ShowBannerEditor();
+    frmBanner& ShowFooterEditor();
+    frmBack& ShowBackground();
+    frmHead* HeaderEditor() const { return head_.get(); }
+    frmBanner* BannerEditor() const { return banner_.get(); }
+    frmBanner* FooterEditor() const { return footer_.get(); }
+    frmBack* Background() const { return back_.get(); }
+
 private:
     ProgramContext context_;
     std::unique_ptr<frmMain> editor_;
@@ -76,4 +91,10 @@ private:
     QPointer<frmLink> link_;
 
     bool switchingStartPage_ = false;  // the profile search lets clicks in while it runs
+
+    // After the editor and the context they use, so they go first.
+    std::unique_ptr<frmHead> head_;
+    std::unique_ptr<frmBanner> banner_;
+    std::unique_ptr<frmBanner> footer_;
+    std::unique_ptr<frmBack> back_;
 };

@@ -1,0 +1,54 @@
+#include "editor/DecorationControls.h"
+
+#include "controls/XPButton.h"
+
+#include <QFont>
+#include <QListWidget>
+
+namespace {
+
+constexpr int kArrowSide = 32;
+
+} // namespace
+
+ccXPButton* MakeDecorationButton(const char* name, const char* caption, QWidget* parent)
+{
+    auto* button = new ccXPButton(parent);
+    button->setObjectName(QString::fromLatin1(name));
+    button->setCaption(QString::fromUtf8(caption));
+    return button;
+}
+
+ccXPButton* MakeArrowButton(const char* name, const char* glyph, QWidget* parent)
+{
+    ccXPButton* button = MakeDecorationButton(name, glyph, parent);
+    button->setFixedSize(kArrowSide, kArrowSide);
+    // Most fonts draw the left and right triangles smaller than the up and down ones.
+    QFont font = button->font();
+    font.setPointSizeF(font.pointSizeF() * 1.4);
+    button->setFont(font);
+    return button;
+}
+
+void OnClickAndDoubleClick(ccXPButton& button, QWidget& receiver, std::function<void()> action)
+{
+    QObject::connect(&button, &ccXPButton::Click, &receiver, action);
+    QObject::connect(&button, &ccXPButton::DblClick, &receiver, action);
+}
+
+bool AppendOnce(QListWidget& list, const QString& name)
+{
+    for (int row = 0; row < list.count(); ++row) {
+        if (list.item(row)->text() == name) return false;
+    }
+    list.addItem(name);
+    return true;
+}
+
+QStringList ListTexts(const QListWidget& list)
+{
+    QStringList texts;
+    for (int row = 0; row < list.count(); ++row)
+        texts << list.item(row)->text();
+    return texts;
+}
