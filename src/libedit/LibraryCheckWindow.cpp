@@ -11,7 +11,7 @@
 
 using namespace pinedit;
 
-frmPruef::frmPruef(Form1& editor, QWidget* parent) : QWidget(parent, Qt::Window), m_editor(editor)
+frmPruef::frmPruef(Form1& editor, QWidget* parent) : QDialog(parent), m_editor(editor)
 {
     setObjectName(QStringLiteral("frmPruef"));
     setWindowTitle(QString::fromUtf8(kCheckCaption));

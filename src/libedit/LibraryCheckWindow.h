@@ -5,7 +5,7 @@
 
 #include "document/LibraryCheck.h"
 
-#include <QWidget>
+#include <QDialog>
 
 #include <string>
 
@@ -13,7 +13,7 @@ class Form1;
 class QPlainTextEdit;
 class QPushButton;
 
-class frmPruef : public QWidget {
+class frmPruef : public QDialog {
     Q_OBJECT
 
 public:

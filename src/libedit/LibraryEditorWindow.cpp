@@ -2,7 +2,6 @@
 
 #include "common/Files.h"
 #include "common/gui/DesktopServices.h"
-#include "common/gui/ListHelpers.h"
 #include "common/gui/WindowHelpers.h"
 #include "document/EntryLibrary.h"
 #include "document/LibraryEdit.h"
@@ -40,20 +39,23 @@ std::string S(const QString& text) { return text.toStdString(); }
 
 } // namespace
 
-Form1::Form1(const AppPaths& paths, QWidget* parent) : QWidget(parent, Qt::Window)
+Form1::Form1(const AppPaths& paths, QWidget* parent) : QMainWindow(parent)
 {
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QString::fromUtf8(kEditorCaption));
+    // A main window: assistive technology announces it as the program's frame.
+    auto* client = new QWidget(this);
+    setCentralWidget(client);
 
-    File2 = new QListWidget(this);
+    File2 = new QListWidget(client);
     File2->setObjectName(QStringLiteral("File2"));
     File2->setAccessibleName(QStringLiteral("File2"));
     File2->setMinimumWidth(220);
 
-    const auto field = [this](const char* name, const char* labelName, const char* caption, QLabel*& label) {
-        label = new QLabel(QString::fromUtf8(caption), this);
+    const auto field = [client](const char* name, const char* labelName, const char* caption, QLabel*& label) {
+        label = new QLabel(QString::fromUtf8(caption), client);
         label->setObjectName(QString::fromUtf8(labelName));
-        auto* box = new QLineEdit(this);
+        auto* box = new QLineEdit(client);
         box->setObjectName(QString::fromUtf8(name));
         box->setAccessibleName(label->text());
         label->setBuddy(box);
@@ -64,15 +66,15 @@ Form1::Form1(const AppPaths& paths, QWidget* parent) : QWidget(parent, Qt::Windo
     txtInfo = field("txtInfo", "Label2", kInfoLabel, Label2);
     txtImage = field("txtImage", "Label3", kImageLabel, Label3);
 
-    picImage = new QLabel(this);
+    picImage = new QLabel(client);
     picImage->setObjectName(QStringLiteral("picImage"));
     picImage->setAccessibleName(QStringLiteral("picImage"));
     picImage->setFrameStyle(QFrame::StyledPanel | QFrame::Sunken);
     picImage->setFixedSize(kLogoWidth + 2 * picImage->frameWidth(), kLogoHeight + 2 * picImage->frameWidth());
     picImage->setAlignment(Qt::AlignLeft | Qt::AlignTop);
 
-    const auto button = [this](const char* name, const char* caption) {
-        auto* b = new QPushButton(QString::fromUtf8(caption), this);
+    const auto button = [client](const char* name, const char* caption) {
+        auto* b = new QPushButton(QString::fromUtf8(caption), client);
         b->setObjectName(QString::fromUtf8(name));
         return b;
     };
@@ -98,14 +100,19 @@ Form1::Form1(const AppPaths& paths, QWidget* parent) : QWidget(parent, Qt::Windo
     auto* right = new QVBoxLayout;
     right->addLayout(fields, 1);
     right->addLayout(buttons);
-    auto* all = new QHBoxLayout(this);
+    auto* all = new QHBoxLayout(client);
     all->addWidget(File2);
     all->addLayout(right, 1);
 
     // A selection made by mouse or keyboard; the window's own selections call the handler directly.
     connect(File2, &QListWidget::itemSelectionChanged, this, [this] {
         const int index = SelectedIndex();
-        if (index >= 0) FileSelected(index, kUserSelection);
+        if (index < 0) return;
+        if (File2->currentRow() != index) {
+            const QSignalBlocker blocker(File2);
+            File2->setCurrentRow(index);
+        }
+        FileSelected(index, kUserSelection);
     });
     connect(txtEntry, &QLineEdit::textChanged, this, &Form1::EntryTyped);
     connect(Command1, &QPushButton::clicked, this, &Form1::StoreEntry);
@@ -123,7 +130,10 @@ Form1::~Form1() = default;
 
 int Form1::SelectedIndex() const
 {
-    return SelectedRow(*File2);
+    // The selected item, whether the mouse, the keyboard or assistive technology selected it;
+    // the last two need not move the current item.
+    const QList<QListWidgetItem*> selected = File2->selectedItems();
+    return selected.isEmpty() ? -1 : File2->row(selected.first());
 }
 
 void Form1::RefreshFiles()
@@ -231,5 +241,5 @@ void Form1::closeEvent(QCloseEvent* event)
 {
     // The check window works on this window's list; it goes with it.
     if (m_check) m_check->close();
-    QWidget::closeEvent(event);
+    QMainWindow::closeEvent(event);
 }

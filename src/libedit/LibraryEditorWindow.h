@@ -6,7 +6,7 @@
 #include "common/AppPaths.h"
 #include "common/FileList.h"
 
-#include <QWidget>
+#include <QMainWindow>
 
 #include <memory>
 #include <string>
@@ -19,7 +19,7 @@ class QListWidget;
 class QPushButton;
 class frmPruef;
 
-class Form1 : public QWidget {
+class Form1 : public QMainWindow {
     Q_OBJECT
 
 public:
