@@ -7,24 +7,32 @@
 
 TEST_F(PinEditTest, AnEntryWithoutNameIsNamedFromItsFileRenamedAndSelectedAgain)
 {
+    Entry("aaa.web", "Aaa", "http://aaa.de", "aaa.jpg");
     Entry("Web_Seite.web", "", "http://www.web-seite.de");
     Entry("zeit.web", "Zeit", "http://www.zeit.de", "zeit.jpg");
     Open();
-    EXPECT_EQ(window->Files(), (std::vector<std::string>{"Web_Seite.web", "zeit.web"}));
+    EXPECT_EQ(window->Files(), (std::vector<std::string>{"aaa.web", "Web_Seite.web", "zeit.web"}));
 
-    // A click on the item, as the user makes it.
+    // A click on the first item, then the arrow key onto the second, as the user selects.
     QListWidget& list = Child<QListWidget>("File2");
     QTest::mouseClick(list.viewport(), Qt::LeftButton, {}, list.visualItemRect(list.item(0)).center());
+    EXPECT_EQ(Box("txtEntry"), "Aaa");
+    QTest::keyClick(&list, Qt::Key_Down);
 
     EXPECT_FALSE(dir.Has("Web_Seite.web"));
     EXPECT_EQ(Key("web_seite.web", "Entry"), "Web Seite");
     EXPECT_EQ(Key("web_seite.web", "Image"), "web_seite.jpg");
     EXPECT_EQ(Key("web_seite.web", "Link"), "http://www.web-seite.de");
-    EXPECT_EQ(window->Files(), (std::vector<std::string>{"web_seite.web", "zeit.web"}));
+    EXPECT_EQ(window->Files(), (std::vector<std::string>{"aaa.web", "web_seite.web", "zeit.web"}));
     EXPECT_EQ(SelectedFile(), "web_seite.web");
     EXPECT_EQ(Box("txtEntry"), "Web Seite");
     EXPECT_EQ(Box("txtLink"), "http://www.web-seite.de");
     EXPECT_EQ(Box("txtImage"), "web_seite.jpg");
+
+    // The keyboard goes on from the renamed item.
+    QTest::keyClick(&list, Qt::Key_Down);
+    EXPECT_EQ(SelectedFile(), "zeit.web");
+    EXPECT_EQ(Box("txtEntry"), "Zeit");
 }
 
 TEST_F(PinEditTest, SelectionRenamesEntryFileAndLogoToTheStemButNothingWhenNamesAgree)
