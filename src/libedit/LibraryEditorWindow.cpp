@@ -160,12 +160,9 @@ void Form1::FileSelected(int index, int depth)
     const std::string file = m_files.Files()[static_cast<std::size_t>(index)];
     const OpenedEntry opened = OpenLibraryEntry(Folder(), file);
 
-    // The boxes in the order the file is read; the name box's own change suggests a logo name,
-    // which the selection then replaces by the stem's.
+    // The name box's own change suggests a logo name; the selection's, from the stem, comes after.
     txtLink->setText(Q(opened.values.link));
     txtInfo->setText(Q(opened.values.info));
-    txtImage->setText(Q(opened.storedImage));
-    m_storedImage = opened.storedImage;
     txtEntry->setText(Q(opened.values.entry));
     txtImage->setText(Q(opened.values.image));
     ShowLogo(opened.logoPath);

@@ -54,7 +54,6 @@ private:
     void ShowLogo(const std::string& path);
 
     FileList m_files;
-    std::string m_storedImage;  // the logo name the selected file held before the selection changed it
     std::unique_ptr<frmPruef> m_check;
 
     QListWidget* File2 = nullptr;
