@@ -1,6 +1,6 @@
 // Pinwall-Builder: the entry point. A second copy ends at once; start-up opens the first window.
 #include "app/ProgramWindows.h"
-#include "app/SingleInstance.h"
+#include "common/gui/SingleInstance.h"
 
 #include <QApplication>
 

@@ -3,8 +3,15 @@
 #include "common/FileIo.h"
 
 #include <cctype>
+#include <cstdio>
 #include <filesystem>
 #include <fstream>
+
+#ifndef _WIN32
+#include <cerrno>
+#include <fcntl.h>
+#include <unistd.h>
+#endif
 
 namespace fs = std::filesystem;
 
@@ -51,6 +58,30 @@ std::string ParentFolder(std::string path)
     const std::size_t cut = path.rfind('/');
     if (cut == std::string::npos) return std::string();
     return path.substr(0, cut + 1);
+}
+
+bool RenameFileNoReplace(const std::string& from, const std::string& to)
+{
+    if (from.empty() || to.empty()) return false;
+#ifdef _WIN32
+    // _wrename fails when the target exists; it never replaces a file.
+    return _wrename(FsPath(from).c_str(), FsPath(to).c_str()) == 0;
+#else
+    // rename() would silently replace a file of the new name: ask the kernel not to.
+    if (::renameat2(AT_FDCWD, from.c_str(), AT_FDCWD, to.c_str(), RENAME_NOREPLACE) == 0) return true;
+    if (errno != EINVAL && errno != ENOSYS && errno != ENOTSUP) return false;
+    // A file system without that flag: a hard link fails on an existing name as well.
+    if (::link(from.c_str(), to.c_str()) == 0) {
+        if (::unlink(from.c_str()) == 0) return true;
+        ::unlink(to.c_str());
+        return false;
+    }
+    if (errno == EEXIST) return false;
+    // No hard links either (FAT): test, then rename. Only a program racing us could slip between.
+    std::error_code ec;
+    if (fs::exists(fs::symlink_status(FsPath(to), ec))) return false;
+    return ::rename(from.c_str(), to.c_str()) == 0;
+#endif
 }
 
 std::string ExpandPathName(const std::string& path)

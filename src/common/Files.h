@@ -17,6 +17,10 @@ std::string& AddBackslash(std::string& path);
 // the path holds no separator.
 std::string ParentFolder(std::string path);
 
+// Renames a file without ever replacing another: fails, changing nothing, when `to` exists
+// already (as a rename does on Windows). True when the file now has the new name.
+bool RenameFileNoReplace(const std::string& from, const std::string& to);
+
 // The full form of the path (symbolic links and "." / ".." resolved) when it exists, else the
 // path unchanged: letter case is never changed on a case-sensitive file system.
 std::string ExpandPathName(const std::string& path);

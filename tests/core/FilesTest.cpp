@@ -110,3 +110,19 @@ TEST(FindFiles, LetsTheUserInterfaceRunOncePerFolder)
     SetPendingEventsHandler(nullptr);
     EXPECT_EQ(calls, 3);
 }
+
+TEST(Files, RenameNeverReplacesAnotherFile)
+{
+    ScratchFolder dir;
+    dir.Put("alt.jpg", "old logo");
+    dir.Put("taken.jpg", "other logo");
+    EXPECT_FALSE(RenameFileNoReplace(dir.Path("alt.jpg"), dir.Path("taken.jpg")));
+    EXPECT_EQ(dir.Take("alt.jpg"), "old logo");
+    EXPECT_EQ(dir.Take("taken.jpg"), "other logo");
+
+    EXPECT_TRUE(RenameFileNoReplace(dir.Path("alt.jpg"), dir.Path("neu.jpg")));
+    EXPECT_FALSE(dir.Has("alt.jpg"));
+    EXPECT_EQ(dir.Take("neu.jpg"), "old logo");
+    EXPECT_FALSE(RenameFileNoReplace(dir.Path("missing.jpg"), dir.Path("x.jpg")));
+    EXPECT_FALSE(dir.Has("x.jpg"));
+}

@@ -1,4 +1,4 @@
-#include "app/SingleInstance.h"
+#include "common/gui/SingleInstance.h"
 
 #include <QDir>
 #include <QLockFile>

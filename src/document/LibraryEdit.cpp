@@ -1,0 +1,147 @@
+#include "document/LibraryEdit.h"
+
+#include "common/Files.h"
+#include "common/Ini.h"
+#include "common/NameRules.h"
+#include "document/EntryFile.h"
+
+#include <algorithm>
+#include <string_view>
+#include <vector>
+
+namespace {
+
+// The text cut into its characters (UTF-8 sequences; a stray byte counts as one character).
+std::vector<std::string> Characters(const std::string& text)
+{
+    std::vector<std::string> characters;
+    for (std::size_t i = 0; i < text.size();) {
+        const auto lead = static_cast<unsigned char>(text[i]);
+        std::size_t length = lead >= 0xF0 ? 4 : lead >= 0xE0 ? 3 : lead >= 0xC0 ? 2 : 1;
+        length = std::min(length, text.size() - i);
+        characters.push_back(text.substr(i, length));
+        i += length;
+    }
+    return characters;
+}
+
+// The capital of a Windows-1252 small letter at the start of `text`, or the character itself.
+std::string UpperCharacter(std::string_view character)
+{
+    if (character.size() == 1 && character[0] >= 'a' && character[0] <= 'z')
+        return std::string(1, static_cast<char>(character[0] - ('a' - 'A')));
+    if (character.size() == 2) {
+        const auto lead = static_cast<unsigned char>(character[0]);
+        const auto second = static_cast<unsigned char>(character[1]);
+        if (lead == 0xC3 && second >= 0xA0 && second <= 0xBE && second != 0xB7)  // à..þ without ÷
+            return {static_cast<char>(lead), static_cast<char>(second - 0x20)};
+        if (lead == 0xC3 && second == 0xBF) return "\xC5\xB8";  // ÿ -> Ÿ
+        if (lead == 0xC5 && (second == 0xA1 || second == 0x93 || second == 0xBE))  // š œ ž
+            return {static_cast<char>(lead), static_cast<char>(second - 1)};
+    }
+    return std::string(character);
+}
+
+bool StartsWord(const std::string& previous)
+{
+    return previous == " " || previous == "-" || previous == "(" || previous == "_" || previous == "\\";
+}
+
+} // namespace
+
+std::string ReplaceText(const std::string& text, const std::string& find, const std::string& replacement)
+{
+    if (find.empty() || replacement.empty() || find == replacement) return text;
+    std::vector<std::string> characters = Characters(text);
+    const std::vector<std::string> needle = Characters(find);
+    const std::vector<std::string> insert = Characters(replacement);
+    const std::size_t originalLength = characters.size();
+    for (std::size_t i = 0; i < originalLength; ++i) {
+        if (i + needle.size() > characters.size()) continue;
+        if (!std::equal(needle.begin(), needle.end(), characters.begin() + static_cast<std::ptrdiff_t>(i))) continue;
+        const auto at = characters.begin() + static_cast<std::ptrdiff_t>(i);
+        characters.erase(at, at + static_cast<std::ptrdiff_t>(needle.size()));
+        characters.insert(characters.begin() + static_cast<std::ptrdiff_t>(i), insert.begin(), insert.end());
+    }
+    std::string result;
+    for (const std::string& c : characters) result += c;
+    return result;
+}
+
+std::string CapitaliseWords(std::string& text)
+{
+    const std::vector<std::string> characters = Characters(text);
+    std::string result;
+    for (std::size_t i = 0; i < characters.size(); ++i)
+        result += (i == 0 || StartsWord(characters[i - 1])) ? UpperCharacter(characters[i]) : characters[i];
+    text = result;
+    return result;
+}
+
+std::string TypedLogoName(const std::string& entryName)
+{
+    std::string name = entryName;
+    SpacesToUnderscores(name);
+    name = LowerCaseCp1252(name);
+    ReplaceUmlauts(name);
+    return name + ".jpg";
+}
+
+std::string EntryNameFromFileName(const std::string& file)
+{
+    std::string name = ReplaceText(file.substr(0, file.size() >= 4 ? file.size() - 4 : 0), "_", " ");
+    return CapitaliseWords(name);
+}
+
+OpenedEntry OpenLibraryEntry(const std::string& folder, const std::string& file)
+{
+    OpenedEntry opened;
+    const std::string path = folder + file;
+    // A file gone since the list was read is not written back into being.
+    if (!IsPlainFileName(file) || !FileExists(path)) return opened;
+
+    EntryValues& values = opened.values;
+    values.link = ReadEntryKey(path, "Link");
+    values.info = ReadEntryKey(path, "Info");
+    values.image = ReadEntryKey(path, "Image");
+    opened.storedImage = values.image;
+    values.entry = ReadEntryKey(path, "Entry");
+    if (values.entry.empty()) {
+        values.entry = EntryNameFromFileName(file);
+        WriteEntryKey(path, "Entry", values.entry);
+    }
+
+    const std::string stem = EntryFileStem(values.entry);
+    if (IsUsableEntryStem(stem)) {
+        values.image = stem + ".jpg";
+        opened.expectedFile = stem + ".web";
+        if (opened.storedImage != values.image) {
+            // The entry file names the new logo even when the rename fails (the name is taken).
+            WriteEntryKey(path, "Image", values.image);
+            if (IsPlainFileName(opened.storedImage) && FileExists(folder + opened.storedImage))
+                RenameFileNoReplace(folder + opened.storedImage, folder + values.image);
+        }
+    }
+    if (IsPlainFileName(values.image)) opened.logoPath = folder + values.image;
+    return opened;
+}
+
+EntryNameProblem StoreLibraryEntry(const std::string& folder, const std::string& file, const EntryValues& values)
+{
+    const EntryNameProblem problem = FindEntryNameProblem(values.entry);
+    if (problem != EntryNameProblem::None) return problem;
+    if (!IsPlainFileName(file)) return EntryNameProblem::None;
+    const std::string path = folder + file;
+    const std::string oldImage = ReadEntryKey(path, "Image");
+    WriteIniKeys({{kEntrySection, "Link", values.link},
+                  {kEntrySection, "Image", values.image},
+                  {kEntrySection, "Info", values.info},
+                  {kEntrySection, "Entry", values.entry}},
+                 path);
+    // The name box has already renamed the logo in the Image box: the logo file follows, or the
+    // entry would name a logo that does not exist while its picture keeps the old name.
+    if (oldImage != values.image && IsPlainFileName(oldImage) && IsPlainFileName(values.image) &&
+        FileExists(folder + oldImage))
+        RenameFileNoReplace(folder + oldImage, folder + values.image);
+    return EntryNameProblem::None;
+}

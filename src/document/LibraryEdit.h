@@ -1,0 +1,51 @@
+// The library editor's work on the entry files of its folder: what selecting an entry shows and
+// brings into line with the naming rule, and storing the four values with the logo kept.
+#pragma once
+
+#include "document/EntryNameCheck.h"
+
+#include <string>
+
+// Replaces `find` by `replacement` at every position up to the text's original length, in
+// characters; a scan goes on at the next position, inside a replacement too. The text comes back
+// unchanged when find or replacement is empty or both are equal.
+std::string ReplaceText(const std::string& text, const std::string& find, const std::string& replacement);
+
+// Upper-cases (as Windows-1252 does) the first character and every character after a blank, "-",
+// "(", "_" or "\"; nothing else changes. In place; also returns the result.
+std::string CapitaliseWords(std::string& text);
+
+// The logo name the name box suggests while it is typed in: blanks to underscores, lower case,
+// umlauts spelled out, ".jpg". No punctuation is removed yet; selecting the entry does that.
+std::string TypedLogoName(const std::string& entryName);
+
+// The display name of an entry file that has none: its name without extension, underscores as
+// blanks, every word capitalised.
+std::string EntryNameFromFileName(const std::string& file);
+
+// The four values of an entry as the editor's text boxes hold them.
+struct EntryValues {
+    std::string entry;
+    std::string link;
+    std::string info;
+    std::string image;
+};
+
+// What selecting an entry file showed and did.
+struct OpenedEntry {
+    EntryValues values;        // the text boxes after the selection
+    std::string storedImage;   // the logo name the file held before
+    std::string logoPath;      // the picture to show; empty when the logo name names no file
+    std::string expectedFile;  // the entry file name the display name asks for; empty when its stem is unusable
+};
+
+// Reads the entry file `file` of `folder`. A missing display name is made from the file name and
+// written; a logo name that differs from the stem's is rewritten and its file renamed, never over
+// another file. A display name whose stem has no letter or digit keeps the stored logo name and
+// renames nothing. A vanished file gives empty values and writes nothing.
+OpenedEntry OpenLibraryEntry(const std::string& folder, const std::string& file);
+
+// Writes Link, Image, Info and Entry into the entry file, in this order. When the logo name
+// changed, the logo file that the entry file named until now follows it, unless the new name is
+// taken. A display name with a problem is refused: nothing is written.
+EntryNameProblem StoreLibraryEntry(const std::string& folder, const std::string& file, const EntryValues& values);

@@ -1,0 +1,29 @@
+// The German texts of PinEdit's two windows, in one place.
+#pragma once
+
+namespace pinedit {
+
+// The program's title: the caption of its message boxes.
+inline constexpr const char* kTitle = "PinEdit";
+
+inline constexpr const char* kEditorCaption = "Marl's .web Library Editor";
+inline constexpr const char* kEntryLabel = "Eintrag:";
+inline constexpr const char* kLinkLabel = "Link:";
+inline constexpr const char* kInfoLabel = "Info (optional):";
+inline constexpr const char* kImageLabel = "Image:";
+inline constexpr const char* kStore = ".web File aktualisieren";
+inline constexpr const char* kDelete = "Image + .web File LÖSCHEN !";
+inline constexpr const char* kCheck = "prüfen...";
+// "'" + entry file + "' und dazugehörende Image-Datei löschen ?"
+inline constexpr const char* kDeleteQuestion = "'%1' und dazugehörende Image-Datei löschen ?";
+inline constexpr const char* kNameNeedsLetter = "Der Name muss mindestens einen Buchstaben oder eine Ziffer enthalten.   ";
+inline constexpr const char* kNameNotWestern =
+    "Der Name darf nur Zeichen des westeuropäischen Zeichensatzes enthalten und nicht mit einem Leerzeichen "
+    "beginnen oder enden.   ";
+
+inline constexpr const char* kCheckCaption = "prüfen";
+inline constexpr const char* kCheckFileNames = "Eintrag = web.name";
+inline constexpr const char* kCheckLogoNames = "Eintrag = pic.name";
+inline constexpr const char* kCheckLinks = "Links prüfen...";
+
+} // namespace pinedit
