@@ -60,6 +60,7 @@ ProgramHome FindProgramHome(const std::string& programFile, const std::string& d
 {
     ProgramHome result;
     result.programFile = programFile;
+    result.programFolder = ParentFolder(programFile);
     const std::filesystem::path program = FsPath(programFile);
     const std::string templates = Utf8FromPath(program.parent_path()) + "/../share/pinwall";
     // Without a data home there is nowhere else to go: the program stays beside itself.
@@ -67,7 +68,8 @@ ProgramHome FindProgramHome(const std::string& programFile, const std::string& d
     result.installed = true;
     result.templatesFolder = ExpandPathName(templates);
     AddBackslash(result.templatesFolder);
-    result.programFile = dataHome + "Pinwall/" + Utf8FromPath(program.filename());
+    result.programFolder = dataHome + "Pinwall/";
+    result.programFile = result.programFolder + Utf8FromPath(program.filename());
     return result;
 }
 
@@ -76,10 +78,22 @@ ProgramHome FindProgramHome(const std::string& programFile)
     return FindProgramHome(programFile, UserDataHome());
 }
 
+ProgramHome FindLibraryEditorHome(const std::string& programFile, const std::string& dataHome)
+{
+    ProgramHome home = FindProgramHome(programFile, dataHome);
+    if (home.installed) home.programFile = home.programFolder + "Library/" + Utf8FromPath(FsPath(programFile).filename());
+    return home;
+}
+
+ProgramHome FindLibraryEditorHome(const std::string& programFile)
+{
+    return FindLibraryEditorHome(programFile, UserDataHome());
+}
+
 bool LayOutProgramFolder(const ProgramHome& home)
 {
     if (!home.installed) return true;
-    std::string folder = ParentFolder(home.programFile);
+    std::string folder = home.programFolder;
     if (!MakePath(folder)) return false;
     for (const char* name : {"Pinwall/", "Library/", "PnwFiles/", "Banner/", "Forms/", "Back/"}) {
         std::string path = folder + name;

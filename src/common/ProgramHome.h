@@ -10,6 +10,7 @@ struct ProgramHome {
     // The program file as start-up takes it (InitAppPaths): the running program itself, or for
     // an installed program its name inside the program folder of the data home.
     std::string programFile;
+    std::string programFolder;    // the folder that holds Library/, PnwFiles/ ..., ending in "/"
     std::string templatesFolder;  // share/pinwall/ of an installed program, ending in "/"
 };
 
@@ -26,6 +27,11 @@ std::string UserDataHome();  // from the environment
 // Installed or not, for the running program file, with the given data home.
 ProgramHome FindProgramHome(const std::string& programFile, const std::string& dataHome);
 ProgramHome FindProgramHome(const std::string& programFile);  // data home from the environment
+
+// The same for PinEdit, which works on the folder it runs in, the library: installed, its
+// program file as start-up takes it lies in the Library/ of the data home's program folder.
+ProgramHome FindLibraryEditorHome(const std::string& programFile, const std::string& dataHome);
+ProgramHome FindLibraryEditorHome(const std::string& programFile);
 
 // Lays out the program folder of an installed program: every working folder (Library/ and
 // Back/ included); Back/, Forms/ and Banner/ filled from the templates where files are missing;

@@ -38,6 +38,8 @@ TEST_F(InstalledProgramTest, AProgramWithoutShareBesideItWorksBesideItself)
     const ProgramHome beside = FindProgramHome(portable.Path("Pinwall-Builder"), data.Folder());
     EXPECT_FALSE(beside.installed);
     EXPECT_EQ(beside.programFile, portable.Path("Pinwall-Builder"));
+    EXPECT_EQ(FindLibraryEditorHome(portable.Path("Pinwall-Builder"), data.Folder()).programFile,
+              portable.Path("Pinwall-Builder"));
     EXPECT_TRUE(LayOutProgramFolder(beside));
     EXPECT_FALSE(data.Has("Pinwall"));
     EXPECT_FALSE(portable.Has("Library"));
@@ -61,6 +63,14 @@ TEST_F(InstalledProgramTest, TheFirstStartLaysOutTheProgramFolderInTheDataHome)
     EXPECT_EQ(data.Take("Pinwall/Library/wikipedia.jpg"), "template Library/wikipedia.jpg");
     EXPECT_EQ(data.Take("Pinwall/PnwFiles/Beispiel.pnw"), "template PnwFiles/Beispiel.pnw");
     EXPECT_EQ(ReadIni("PinwallEdit", "LastEdit", Settings()), "Beispiel");
+
+    // PinEdit, installed beside it, works on the same program folder's library.
+    prefix.Put("bin/PinEdit", "program");
+    const ProgramHome editor = FindLibraryEditorHome(prefix.Path("bin/PinEdit"), data.Folder());
+    EXPECT_TRUE(editor.installed);
+    InitAppPaths(paths, editor.programFile);
+    EXPECT_EQ(paths.ProgramFolder, data.Folder() + "Pinwall/Library/");
+    EXPECT_EQ(editor.programFolder, data.Folder() + "Pinwall/");
 }
 
 TEST_F(InstalledProgramTest, LayingOutNeverTouchesTheUsersFilesAndBringsNoDeletedSampleBack)
