@@ -1,15 +1,42 @@
-// Pinwall-Builder: the entry point. A second copy ends at once; start-up opens the first window.
+// Pinwall-Builder: the entry point. It decides between the command line (no window, no display)
+// and the windows, and where the program keeps its data; a second window copy ends at once.
 #include "app/ProgramWindows.h"
+#include "common/ProgramHome.h"
+#include "common/gui/ProgramIcon.h"
 #include "common/gui/SingleInstance.h"
+#include "output/CommandLine.h"
 
 #include <QApplication>
+
+#include <iostream>
 
 #ifndef _WIN32
 #include <unistd.h>
 #endif
 
+namespace {
+
+// The program file as start-up takes it, with an installed program's folder laid out.
+std::string PrepareProgramHome()
+{
+    const ProgramHome home = FindProgramHome(QCoreApplication::applicationFilePath().toStdString());
+    LayOutProgramFolder(home);
+    return home.programFile;
+}
+
+} // namespace
+
 int main(int argc, char** argv)
 {
+    std::vector<std::string> args(argv + (argc > 0 ? 1 : 0), argv + argc);
+    const Command command = ParseCommandLine(args);
+    if (command.kind != CommandKind::Windows) {
+        // A core application: it needs no display and ignores the window copy's lock.
+        QCoreApplication app(argc, argv);
+        const bool needsFolders = command.kind == CommandKind::List || command.kind == CommandKind::Generate;
+        return RunCommand(command, needsFolders ? PrepareProgramHome() : std::string(), std::cout, std::cerr);
+    }
+
 #ifndef _WIN32
     // The embedded browser refuses to start its sandbox for the root user.
     if (geteuid() == 0) qputenv("QTWEBENGINE_DISABLE_SANDBOX", "1");
@@ -18,8 +45,10 @@ int main(int argc, char** argv)
     QApplication app(argc, argv);
     if (!AcquireSingleInstanceLock(QStringLiteral("Pinwall-Builder"))) return 0;
     app.setQuitOnLastWindowClosed(false);  // the program ends when the editor or a start-up dialog says so
+    QApplication::setWindowIcon(ProgramIcon(QStringLiteral("pinwall-builder")));
+    QApplication::setDesktopFileName(QStringLiteral("pinwall-builder"));
 
     ProgramWindows windows;
-    windows.StartUp(QCoreApplication::applicationFilePath());
+    windows.StartUp(QString::fromStdString(PrepareProgramHome()));
     return app.exec();
 }

@@ -3,9 +3,9 @@
 
 #include <QPaintEngine>
 #include <QPainter>
-#include <QPolygon>
 
 #include <cmath>
+#include <vector>
 
 namespace {
 
@@ -117,15 +117,16 @@ void paintFrame(QPainter& p, int W, int H, XPButtonDrawState state)
 }
 
 // Every second pixel of the rectangle's outline is inverted, as the classic focus rectangle is,
-// so it stays visible on every glow colour and over the caption.
+// so it stays visible on every glow colour and over the caption. A dot is one logical pixel, so
+// it grows with the screen's scale as the rest of the face does.
 void paintFocusRect(QPainter& p, const QRect& r)
 {
     if (r.width() <= 0 || r.height() <= 0)
         return;
-    QPolygon dots;
+    std::vector<QPoint> dots;
     auto dot = [&dots](int x, int y) {
         if ((x + y) % 2 == 0)
-            dots << QPoint(x, y);
+            dots.emplace_back(x, y);
     };
     // Each pixel only once: inverting a corner twice would erase it.
     for (int x = r.left(); x <= r.right(); ++x) {
@@ -141,13 +142,13 @@ void paintFocusRect(QPainter& p, const QRect& r)
 
     p.save();
     p.setRenderHint(QPainter::Antialiasing, false);
+    QColor colour = Qt::black;
     if (p.paintEngine() && p.paintEngine()->hasFeature(QPaintEngine::RasterOpModes)) {
         p.setCompositionMode(QPainter::RasterOp_SourceXorDestination);
-        p.setPen(QPen(Qt::white, 0));
-    } else {
-        p.setPen(QPen(Qt::black, 0));
+        colour = Qt::white;
     }
-    p.drawPoints(dots);
+    for (const QPoint& at : dots)
+        p.fillRect(QRect(at, QSize(1, 1)), colour);
     p.restore();
 }
 

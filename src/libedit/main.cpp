@@ -1,8 +1,11 @@
 // PinEdit: the entry point. A second copy ends at once; the editor works on the entry files of the
-// folder the program lies in, whatever the working folder.
+// folder the program lies in, whatever the working folder, or, installed, on the library of the
+// program folder in the user's data home.
 #include "common/AppPaths.h"
+#include "common/ProgramHome.h"
 #include "common/SystemFolders.h"
 #include "common/gui/DesktopServices.h"
+#include "common/gui/ProgramIcon.h"
 #include "common/gui/SingleInstance.h"
 #include "libedit/LibraryEditorWindow.h"
 #include "libedit/PinEditTexts.h"
@@ -13,9 +16,13 @@ int main(int argc, char** argv)
 {
     QApplication app(argc, argv);
     if (!AcquireSingleInstanceLock(QStringLiteral("PinEdit"))) return 0;
+    QApplication::setWindowIcon(ProgramIcon(QStringLiteral("pinedit")));
+    QApplication::setDesktopFileName(QStringLiteral("pinedit"));
 
+    const ProgramHome home = FindLibraryEditorHome(QCoreApplication::applicationFilePath().toStdString());
+    LayOutProgramFolder(home);
     AppPaths paths;
-    InitAppPaths(paths, QCoreApplication::applicationFilePath().toStdString());
+    InitAppPaths(paths, home.programFile);
     SetPendingEventsHandler([] { QCoreApplication::processEvents(); });
     InitFileHandling(paths);
     SetDefaultTitle(QString::fromUtf8(pinedit::kTitle));
