@@ -19,10 +19,16 @@ bool IsLetterOrDigit1252(unsigned char c)
     }
 }
 
-bool FitsCp1252(const std::string& text)
+// A character 1252 cannot hold comes back as "?"; INI reads trim control characters.
+bool Storable(const std::string& text)
 {
-    // A character 1252 cannot hold comes back as "?".
-    return Cp1252ToUtf8(Utf8ToCp1252(text)) == text;
+    const std::string cp1252 = Utf8ToCp1252(text);
+    if (Cp1252ToUtf8(cp1252) != text) return false;
+    for (const char c : cp1252) {
+        const auto byte = static_cast<unsigned char>(c);
+        if (byte < 32 || byte == 127) return false;
+    }
+    return text.empty() || (text.front() != ' ' && text.back() != ' ');
 }
 
 } // namespace
@@ -48,7 +54,7 @@ bool IsUsableEntryStem(const std::string& stem)
 
 EntryNameProblem FindEntryNameProblem(const std::string& name)
 {
+    if (!Storable(name)) return EntryNameProblem::NotStorable;
     if (!IsUsableEntryStem(EntryFileStem(name))) return EntryNameProblem::NoLetterOrDigit;
-    if (!FitsCp1252(name) || name.front() == ' ' || name.back() == ' ') return EntryNameProblem::NotWesternOrPadded;
     return EntryNameProblem::None;
 }

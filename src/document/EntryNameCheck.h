@@ -6,8 +6,12 @@
 
 enum class EntryNameProblem {
     None,
-    NoLetterOrDigit,        // the stem would be empty or punctuation only (".web", "_.web")
-    NotWesternOrPadded,     // a character outside Windows-1252, or a blank at the start or end
+    // Outside Windows-1252, a control character, or a blank at either end: the entry and page
+    // files could not give the name back as typed.
+    NotStorable,
+    // The file stem would be empty or punctuation only (".web", "_.web"): its files would have no
+    // real name.
+    NoLetterOrDigit,
 };
 
 // The first problem of the name, in the order above.

@@ -15,29 +15,6 @@
 
 namespace {
 
-bool IsControlCharacter(const std::string& cp1252)
-{
-    for (const char c : cp1252) {
-        const auto byte = static_cast<unsigned char>(c);
-        if (byte < 32 || byte == 127) return true;
-    }
-    return false;
-}
-
-// Letters and digits of Windows-1252: ASCII ones and the accented letters (not × and ÷) and
-// Š š Œ œ Ž ž Ÿ ƒ.
-bool IsLetterOrDigit(unsigned char byte)
-{
-    if (std::isalnum(byte) != 0 && byte < 128) return true;
-    if (byte >= 0xC0) return byte != 0xD7 && byte != 0xF7;
-    switch (byte) {
-    case 0x83: case 0x8A: case 0x8C: case 0x8E: case 0x9A: case 0x9C: case 0x9E: case 0x9F:
-        return true;
-    default:
-        return false;
-    }
-}
-
 std::string LowerAscii(std::string text)
 {
     for (char& c : text) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
@@ -52,19 +29,6 @@ bool RemoveFile(const std::string& path)
 }
 
 } // namespace
-
-EntryNameProblem CheckEntryName(const std::string& displayName)
-{
-    if (displayName.empty()) return EntryNameProblem::None;
-    const std::string cp1252 = Utf8ToCp1252(displayName);
-    if (Cp1252ToUtf8(cp1252) != displayName || IsControlCharacter(cp1252) || displayName.front() == ' ' ||
-        displayName.back() == ' ')
-        return EntryNameProblem::NotStorable;
-    for (const char c : Utf8ToCp1252(EntryFileStem(displayName))) {
-        if (IsLetterOrDigit(static_cast<unsigned char>(c))) return EntryNameProblem::None;
-    }
-    return EntryNameProblem::NoLetterOrDigit;
-}
 
 bool LooksLikeAddress(const std::string& text)
 {

@@ -1,5 +1,4 @@
-// The rules of the two entry dialogs that are not window plumbing: which names may become an
-// entry, what a copied text must look like to be taken as an address, storing a new entry in the
+// The rules of the two entry dialogs that are not window plumbing: what a copied text must look like to be taken as an address, storing a new entry in the
 // library and the page, and storing a changed link or info text of a placed entry.
 #pragma once
 
@@ -12,18 +11,6 @@ struct PageState;
 
 // The logo the capture leaves in the library until an entry takes it.
 inline constexpr const char* kCapturedLogoName = "_temp.jpg";
-
-enum class EntryNameProblem {
-    None,
-    // Outside Windows-1252, a control character, or a blank at either end: the entry and page
-    // files could not give the name back as typed.
-    NotStorable,
-    // The file stem holds no letter or digit ("...", "!!!"): its files would have no real name.
-    NoLetterOrDigit,
-};
-
-// An empty name is no problem here; the dialog asks for a name first.
-EntryNameProblem CheckEntryName(const std::string& displayName);
 
 // True when a copied text is an address to take: it begins with "http://", "https://", "www."
 // or "file://", without regard to case.

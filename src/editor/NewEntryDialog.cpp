@@ -9,6 +9,7 @@
 #include "common/gui/WindowHelpers.h"
 #include "controls/XPButton.h"
 #include "document/EntryFile.h"
+#include "document/EntryNameCheck.h"
 #include "document/EntryStore.h"
 #include "editor/ColumnListWidget.h"
 #include "editor/MainWindow.h"
@@ -277,7 +278,7 @@ void frmNewEntry::AcceptEntry()
     // Names whose files or sections would not give the name back are refused before anything
     // is written.
     const std::string displayName = name.toStdString();
-    switch (CheckEntryName(displayName)) {
+    switch (FindEntryNameProblem(displayName)) {
     case EntryNameProblem::NotStorable:
         RefuseName(NewEntryTexts::NotStorable);
         return;

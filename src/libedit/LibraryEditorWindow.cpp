@@ -211,7 +211,7 @@ void Form1::StoreEntry()
     switch (StoreLibraryEntry(Folder(), m_files.Files()[static_cast<std::size_t>(index)], values)) {
     case EntryNameProblem::None: break;
     case EntryNameProblem::NoLetterOrDigit: ShowMessage(QString::fromUtf8(kNameNeedsLetter), kMessageInformation); break;
-    case EntryNameProblem::NotWesternOrPadded: ShowMessage(QString::fromUtf8(kNameNotWestern), kMessageInformation); break;
+    case EntryNameProblem::NotStorable: ShowMessage(QString::fromUtf8(kNameNotWestern), kMessageInformation); break;
     }
 }
 

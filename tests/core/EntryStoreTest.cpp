@@ -41,16 +41,6 @@ protected:
 
 } // namespace
 
-TEST(EntryStore, NameChecks)
-{
-    for (const char* good : {"Google", "Müller & Söhne", "€uro 24", "Ærø", "A"})
-        EXPECT_EQ(CheckEntryName(good), EntryNameProblem::None) << good;
-    for (const char* noName : {"...", "!!!", "&&&", "/ : ,", "'"})
-        EXPECT_EQ(CheckEntryName(noName), EntryNameProblem::NoLetterOrDigit) << noName;
-    for (const char* lost : {"日本", "Café ☕", " Google", "Google ", "Tab\tName", " "})
-        EXPECT_EQ(CheckEntryName(lost), EntryNameProblem::NotStorable) << lost;
-}
-
 TEST(EntryStore, CopiedAddresses)
 {
     for (const char* taken : {"http://a.de", "HTTP://A.DE", "WWW.heise.de", "www.x", "HTTPS://X.ORG", "File:///tmp/x"})
