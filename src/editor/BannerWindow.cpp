@@ -51,15 +51,8 @@ frmBanner::frmBanner(ProgramContext& context, BannerLine line, QWidget* parent)
     setWindowTitle(QString::fromUtf8(banner ? kBannerCaption : kFooterCaption));
     setAccessibleName(windowTitle());
 
-    const auto list = [this](const char* name) {
-        auto* box = new QListWidget(this);
-        box->setObjectName(QString::fromLatin1(name));
-        box->setAccessibleName(box->objectName());
-        box->setFixedSize(kListWidth, kListHeight);
-        return box;
-    };
-    lstFoundBanners = list("lstFoundBanners");
-    lstBanners = list("lstBanners");
+    lstFoundBanners = MakeDecorationList("lstFoundBanners", kListWidth, kListHeight, this);
+    lstBanners = MakeDecorationList("lstBanners", kListWidth, kListHeight, this);
     cmdLoadBanners = new QPushButton(QString::fromUtf8(kLoadBanners), this);
     cmdLoadBanners->setObjectName(QStringLiteral("cmdLoadBanners"));
 

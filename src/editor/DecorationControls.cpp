@@ -19,6 +19,15 @@ ccXPButton* MakeDecorationButton(const char* name, const char* caption, QWidget*
     return button;
 }
 
+QListWidget* MakeDecorationList(const char* name, int width, int height, QWidget* parent)
+{
+    auto* list = new QListWidget(parent);
+    list->setObjectName(QString::fromLatin1(name));
+    list->setAccessibleName(list->objectName());
+    list->setFixedSize(width, height);
+    return list;
+}
+
 ccXPButton* MakeArrowButton(const char* name, const char* glyph, QWidget* parent)
 {
     ccXPButton* button = MakeDecorationButton(name, glyph, parent);

@@ -20,6 +20,9 @@ inline constexpr const char* Down = "▼";
 // A button named `name` (its objectName) with the caption.
 ccXPButton* MakeDecorationButton(const char* name, const char* caption, QWidget* parent);
 
+// A list of fixed size named `name`, which is also its accessible name (it has no label).
+QListWidget* MakeDecorationList(const char* name, int width, int height, QWidget* parent);
+
 // A square button with one of the arrow glyphs, drawn large enough to be read.
 ccXPButton* MakeArrowButton(const char* name, const char* glyph, QWidget* parent);
 

@@ -31,15 +31,8 @@ frmHead::frmHead(ProgramContext& context, QWidget* parent)
     setWindowTitle(QString::fromUtf8(kCaption));
     setAccessibleName(windowTitle());
 
-    const auto list = [this](const char* name) {
-        auto* box = new QListWidget(this);
-        box->setObjectName(QString::fromLatin1(name));
-        box->setAccessibleName(box->objectName());
-        box->setFixedSize(kListWidth, kListHeight);
-        return box;
-    };
-    File1 = list("File1");
-    List1 = list("List1");
+    File1 = MakeDecorationList("File1", kListWidth, kListHeight, this);
+    List1 = MakeDecorationList("List1", kListWidth, kListHeight, this);
 
     using namespace DecorationGlyphs;
     ccXPButton3 = MakeArrowButton("ccXPButton3", Right, this);
