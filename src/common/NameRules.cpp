@@ -1,5 +1,7 @@
 #include "common/NameRules.h"
 
+#include "common/CodePage.h"
+
 #include <cstddef>
 #include <string_view>
 
@@ -152,6 +154,24 @@ std::string EntrySectionName(const std::string& name)
 {
     std::string section = name;
     return ReplaceUmlauts(section);
+}
+
+std::string FilterPastedText(const std::string& text, int mode)
+{
+    std::string kept;
+    for (std::size_t i = 0; i < text.size();) {
+        const auto lead = static_cast<unsigned char>(text[i]);
+        const std::size_t length = lead >= 0xF0 ? 4 : lead >= 0xE0 ? 3 : lead >= 0xC0 ? 2 : 1;
+        const std::string character = text.substr(i, length);
+        i += length;
+        const std::string ansi = Utf8ToCp1252(character);
+        if (ansi.size() == 1 && ansi != "?") {
+            int code = static_cast<unsigned char>(ansi[0]);
+            if (code < 32 || FilterKey(code, mode) == 0) continue;
+        }
+        kept += character;
+    }
+    return kept;
 }
 
 int FilterKey(int& keyCode, int mode)

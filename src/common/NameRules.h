@@ -33,6 +33,10 @@ std::string EntrySectionName(const std::string& name);
 // the keystroke) and returns it.
 int FilterKey(int& keyCode, int mode);
 
+// Pasted text as typing it would have left it: every character of the UTF-8 text that FilterKey
+// drops in `mode` is left out (control characters too); characters outside Windows-1252 stay.
+std::string FilterPastedText(const std::string& text, int mode);
+
 // The ANSI codes that FilterKey treats specially.
 inline constexpr int kKeyBackspace = 8;
 inline constexpr int kKeyEnter = 13;

@@ -109,6 +109,11 @@ frmNewEntry::frmNewEntry(ProgramContext& context, frmMain& editor, QWidget* pare
     BuildControls();
 
     connect(txtEntry, &QLineEdit::textChanged, this, &frmNewEntry::NameChanged);
+    // Pasted names pass the name filter as typed ones do: "[", "]" or "/" would break the files.
+    connect(txtEntry, &QLineEdit::textEdited, this, [this](const QString& text) {
+        const QString kept = QString::fromStdString(FilterPastedText(text.toStdString(), 1));
+        if (kept != text) txtEntry->setText(kept);
+    });
     connect(txtEntry, &QLineEdit::returnPressed, this, &frmNewEntry::AcceptEntry);
     connect(txtLink, &QLineEdit::returnPressed, this, &frmNewEntry::AcceptEntry);
     connect(ccXPButton1, &ccXPButton::Click, this, &frmNewEntry::AcceptEntry);
@@ -418,7 +423,7 @@ void frmNewEntry::closeEvent(QCloseEvent* event)
 
 bool frmNewEntry::FilterNameKey(QEvent* event)
 {
-    // Typed names pass the name filter; pasted text does not (as everywhere in the program).
+    // Typed keys pass the name filter before they reach the box.
     const QString text = static_cast<QKeyEvent*>(event)->text();
     if (text.size() != 1 || text[0].unicode() < 32) return false;
     const std::string ansi = Utf8ToCp1252(text.toStdString());

@@ -222,3 +222,10 @@ TEST(FilterKey, UnknownModesLetEveryKeyPass)
     EXPECT_EQ(Filtered('/', 0), '/');
     EXPECT_EQ(Filtered('a', 9), 'a');
 }
+
+TEST(FilterPastedText, PastedNamesKeepOnlyWhatTypingWouldHaveLet)
+{
+    EXPECT_EQ(FilterPastedText("[Spiegel] Online/News:\tHeute", 1), "Spiegel OnlineNewsHeute");
+    EXPECT_EQ(FilterPastedText("Müller & Söhne's €-Shop+", 1), "Müller & Söhne's €-Shop+");
+    EXPECT_EQ(FilterPastedText("日本 x.y", 1), "日本 xy");  // the name check refuses 日本 later
+}

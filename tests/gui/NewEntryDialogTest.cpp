@@ -171,6 +171,12 @@ TEST_F(NewEntryDialogTest, NamesThatCannotNameTheirFilesAreRefused)
     EXPECT_TRUE(dialog->isVisible());
     EXPECT_EQ(program.dir.Take("PnwFiles/Test.pnw"), pageBefore);
     EXPECT_FALSE(InLibrary(".web") || InLibrary("&&&.web"));
+
+    // A pasted name loses what typing could not have entered.
+    QGuiApplication::clipboard()->setText("[Spiegel]/Online");
+    Box("txtEntry")->clear();
+    Box("txtEntry")->paste();
+    EXPECT_EQ(Box("txtEntry")->text(), "SpiegelOnline");
 }
 
 TEST_F(NewEntryDialogTest, ClipboardAddressesLandInTheLinkBoxWhileTheDialogWatches)
