@@ -16,71 +16,20 @@ import time
 
 import pyatspi
 
+import atspi_support as atspi
+from atspi_support import find, menu, named, need, on_screen, press, window
+
 TITLE = "Kestrel Pinwall-Builder"
 NEW_PAGE = "Neue Pinwall-Seite erstellen"
 PREVIEW = "Browser-Vorschau"
 
 
-def find(root, predicate, depth=0):
-    if root is None or depth > 40:
-        return None
-    try:
-        if predicate(root):
-            return root
-        for i in range(root.childCount):
-            hit = find(root.getChildAtIndex(i), predicate, depth + 1)
-            if hit is not None:
-                return hit
-    except Exception:
-        return None
-    return None
-
-
 def wait_for(predicate, what, timeout=15):
-    deadline = time.time() + timeout
-    while time.time() < deadline:
-        desktop = pyatspi.Registry.getDesktop(0)
-        for i in range(desktop.childCount):
-            app = desktop.getChildAtIndex(i)
-            hit = find(app, predicate)
-            if hit is not None:
-                return hit
-        time.sleep(0.2)
-    sys.exit("not found: " + what)
-
-
-def named(role, name):
-    return lambda a: a.getRole() == role and a.name == name
-
-
-def window_named(name):
-    return lambda a: (a.getRole() in (pyatspi.ROLE_FRAME, pyatspi.ROLE_DIALOG, pyatspi.ROLE_WINDOW)
-                      and a.name == name and a.getState().contains(pyatspi.STATE_SHOWING))
-
-
-def press(accessible, what):
-    if accessible is None:
-        sys.exit("not found: " + what)
-    action = accessible.queryAction()
-    for i in range(action.nActions):
-        if action.getName(i).lower() in ("press", "click", "trigger"):
-            action.doAction(i)
-            return
-    sys.exit("no press action on " + what)
-
-
-def windows_on_screen():
-    """(id, title) of the windows that the window manager shows."""
-    lines = subprocess.run(["wmctrl", "-l"], capture_output=True, text=True, check=True).stdout.splitlines()
-    return [(fields[0], fields[3] if len(fields) == 4 else "") for fields in (line.split(None, 3) for line in lines)]
-
-
-def on_screen():
-    return [title for _, title in windows_on_screen()]
+    return atspi.wait_for(predicate, what, timeout)
 
 
 def window_id(title):
-    return next(wid for wid, shown in windows_on_screen() if shown == title)
+    return next(wid for wid, shown in atspi.windows_on_screen() if shown == title)
 
 
 def placement(wid):
@@ -92,40 +41,32 @@ def placement(wid):
 
 
 def wait_on_screen(title, shown, timeout=5):
-    deadline = time.time() + timeout
-    while time.time() < deadline:
-        if (title in on_screen()) == shown:
-            return
-        time.sleep(0.1)
+    if atspi.poll(lambda: (title in on_screen()) == shown, timeout, 0.1):
+        return
     sys.exit('window "%s" %s: %s' % (title, "never came on the screen" if shown else "is still on the screen",
                                      on_screen()))
 
 
 def new_page(page_name):
-    dialog = wait_for(window_named(NEW_PAGE), "new page dialog")
+    dialog = wait_for(window(NEW_PAGE, showing=True), "new page dialog")
     wait_on_screen(NEW_PAGE, True)
-    field = find(dialog, named(pyatspi.ROLE_TEXT, "Bezeichnung:"))
-    if field is None:
-        sys.exit("no name field")
+    field = need(dialog, named(pyatspi.ROLE_TEXT, "Bezeichnung:"), "no name field")
     field.queryEditableText().setTextContents(page_name)
     press(find(dialog, named(pyatspi.ROLE_PUSH_BUTTON, "Übernehmen")), "Übernehmen")
 
     editor_title = TITLE + " - " + page_name
-    editor = wait_for(window_named(editor_title), "editor window")
-    for menu in ("Kopfzeile", "Bannerzeile", "Fusszeile", "Hintergrund", "Startseite", "Pinwall"):
-        if find(editor, lambda a, m=menu: a.getRole() in (pyatspi.ROLE_MENU, pyatspi.ROLE_MENU_ITEM) and a.name == m) is None:
-            sys.exit("no menu " + menu)
-    if find(editor, named(pyatspi.ROLE_PUSH_BUTTON, "Speichern / HTML erstellen")) is None:
-        sys.exit("no generator button")
+    editor = wait_for(window(editor_title, showing=True), "editor window")
+    for caption in ("Kopfzeile", "Bannerzeile", "Fusszeile", "Hintergrund", "Startseite", "Pinwall"):
+        need(editor, menu(caption), "no menu " + caption)
+    need(editor, named(pyatspi.ROLE_PUSH_BUTTON, "Speichern / HTML erstellen"), "no generator button")
     for name in ("Eintrag hinzufügen...", "Vorschau"):
-        if find(editor, lambda a, n=name: a.name == n) is None:
-            sys.exit("not reachable: " + name)
+        need(editor, lambda a, n=name: a.name == n, "not reachable: " + name)
     wait_on_screen(editor_title, True)
     wait_on_screen(NEW_PAGE, False)
     print('AT-SPI: new page dialog, name field, Übernehmen, editor, menus and generator button reachable; '
           'the dialog is off the screen after "Übernehmen"')
 
-    press(find(editor, lambda a: a.getRole() == pyatspi.ROLE_MENU_ITEM and a.name == "gespeicherte Link-Seite laden"),
+    press(find(editor, named(pyatspi.ROLE_MENU_ITEM, "gespeicherte Link-Seite laden")),
           "menu entry gespeicherte Link-Seite laden")
     cancel_start(page_name)
     wait_on_screen(editor_title, True)
@@ -157,10 +98,9 @@ def new_page(page_name):
 
 
 def cancel_start(page_name):
-    start = wait_for(window_named(TITLE), "start window")
+    start = wait_for(window(TITLE, showing=True), "start window")
     wait_on_screen(TITLE, True)
-    if find(start, lambda a: a.getRole() == pyatspi.ROLE_LIST_ITEM and a.name == page_name) is None:
-        sys.exit("the start window does not list " + page_name)
+    need(start, named(pyatspi.ROLE_LIST_ITEM, page_name), "the start window does not list " + page_name)
     press(find(start, named(pyatspi.ROLE_PUSH_BUTTON, "Abbrechen")), "Abbrechen")
     wait_on_screen(TITLE, False)
     print("the start window is off the screen after Abbrechen")

@@ -11,6 +11,9 @@ import time
 
 import pyatspi
 
+import atspi_support as atspi
+from atspi_support import find, menu, named, need, press, screenshot
+
 program_folder, firefox, profile, shot = sys.argv[1:5]
 PAGE = "Meine Links"
 ITEM = "für Mozilla FireFox"
@@ -20,43 +23,14 @@ browsers = []
 atexit.register(lambda: [b.kill() for b in browsers if b.poll() is None])
 
 
-def find(root, predicate, depth=0):
-    if root is None or depth > 40:
-        return None
-    try:
-        if predicate(root):
-            return root
-        for i in range(root.childCount):
-            hit = find(root.getChildAtIndex(i), predicate, depth + 1)
-            if hit is not None:
-                return hit
-    except Exception:
-        return None
-    return None
+def fail_with_shot(text):
+    if shot:
+        screenshot(os.path.splitext(shot)[0] + "-failed.png")
+    sys.exit(text)
 
 
 def wait_for(predicate, what, timeout=20):
-    deadline = time.time() + timeout
-    while time.time() < deadline:
-        desktop = pyatspi.Registry.getDesktop(0)
-        for i in range(desktop.childCount):
-            hit = find(desktop.getChildAtIndex(i), predicate)
-            if hit is not None:
-                return hit
-        time.sleep(0.2)
-    if shot:
-        subprocess.run(["import", "-window", "root", os.path.splitext(shot)[0] + "-failed.png"], check=False)
-    sys.exit("not found: " + what)
-
-
-def act(accessible, names=("press", "click")):
-    action = accessible.queryAction()
-    for i in range(action.nActions):
-        if action.getName(i).lower() in names:
-            action.doAction(i)
-            return
-    sys.exit("no action %s on %s (it has %s)" % (names, accessible.name,
-             [action.getName(i) for i in range(action.nActions)]))
+    return atspi.wait_for(predicate, what, timeout, fail_with_shot)
 
 
 def homepage():
@@ -67,9 +41,8 @@ def homepage():
 
 def click(accessible):
     """Clicks the middle of the control with the mouse, as the user does."""
-    box = accessible.queryComponent().getExtents(pyatspi.DESKTOP_COORDS)
-    subprocess.run(["xdotool", "mousemove", "--sync", str(box.x + box.width // 2), str(box.y + box.height // 2),
-                    "click", "1"], check=True)
+    x, y = atspi.centre(accessible)
+    atspi.xdo("mousemove", "--sync", x, y, "click", 1)
 
 
 def choose_item():
@@ -80,10 +53,7 @@ def choose_item():
     subprocess.run(["xdotool", "search", "--name", "^Kestrel Pinwall-Builder - " + PAGE + "$", "windowraise"],
                    capture_output=True)
     time.sleep(0.3)
-    menu = find(editor, lambda a: a.getRole() in (pyatspi.ROLE_MENU, pyatspi.ROLE_MENU_ITEM) and a.name == "Startseite")
-    if menu is None:
-        sys.exit("no menu Startseite")
-    click(menu)
+    click(need(editor, menu("Startseite"), "no menu Startseite"))
     item = wait_for(lambda a: a.getRole() in (pyatspi.ROLE_MENU_ITEM, pyatspi.ROLE_CHECK_MENU_ITEM) and a.name == ITEM
                     and a.getState().contains(pyatspi.STATE_SHOWING), ITEM)
     click(item)
@@ -110,19 +80,15 @@ def firefox_shows(title_part, shot_file):
         title = found[0] if found else ""
     time.sleep(1.5)  # let the page paint before the screenshot
     if shot_file:
-        subprocess.run(["import", "-window", "root", shot_file], check=False)
+        screenshot(shot_file)
     return browser, title
 
 
 # The page must exist before it is installed.
-save = wait_for(lambda a: a.getRole() == pyatspi.ROLE_PUSH_BUTTON and a.name == "Speichern / HTML erstellen",
-                "generator button")
-act(save)
+save = wait_for(named(pyatspi.ROLE_PUSH_BUTTON, "Speichern / HTML erstellen"), "generator button")
+press(save)
 index = os.path.join(program_folder, "Pinwall", PAGE, "index.html")
-deadline = time.time() + 10
-while not os.path.exists(index) and time.time() < deadline:
-    time.sleep(0.2)
-if not os.path.exists(index):
+if not atspi.poll(lambda: os.path.exists(index), 10):
     sys.exit("index.html was not written")
 link = "file://" + index.replace(" ", "%20")
 
@@ -141,11 +107,11 @@ print("Firefox opened the link page: " + title)
 item = choose_item()
 message = wait_for(lambda a: "Bitte FireFox zuerst beenden" in (a.name or ""), "message about the running Firefox", 10)
 if shot:
-    subprocess.run(["import", "-window", "root", base + "-running" + ext], check=False)
+    screenshot(base + "-running" + ext)
 dialog = message
 while dialog is not None and dialog.getRole() not in (pyatspi.ROLE_DIALOG, pyatspi.ROLE_ALERT, pyatspi.ROLE_FRAME):
     dialog = dialog.parent
-act(find(dialog, lambda a: a.getRole() == pyatspi.ROLE_PUSH_BUTTON and a.name == "OK"))
+press(find(dialog, named(pyatspi.ROLE_PUSH_BUTTON, "OK")), "OK")
 time.sleep(0.5)
 if not checked(item) or homepage() != link:
     sys.exit("the refused click changed something: mark %s, prefs.js names %r" % (checked(item), homepage()))

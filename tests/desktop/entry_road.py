@@ -13,6 +13,9 @@ import time
 
 import pyatspi
 
+import atspi_support as atspi
+from atspi_support import find, find_all, named, on_screen, read_ppm, screenshot, text_of, window, xdo
+
 home, shots = sys.argv[1], sys.argv[2]
 PAGE = "Reisen"
 ENTRY = "Wetter Online"
@@ -35,17 +38,13 @@ def logo_pixel(x, y):
 
 
 def fail(text):
-    subprocess.run(["import", "-window", "root", os.path.join(shots, "failure.png")])
+    screenshot(os.path.join(shots, "failure.png"))
     subprocess.run(["wmctrl", "-l"])
     sys.exit("entry road: " + text)
 
 
-def xdo(*args):
-    subprocess.run(["xdotool", *[str(a) for a in args]], check=True)
-
-
 def shot(name):
-    subprocess.run(["import", "-window", "root", os.path.join(shots, name)], check=True)
+    screenshot(os.path.join(shots, name), check=True)
 
 
 def show_logo():
@@ -70,92 +69,24 @@ def show_logo():
     fail("the logo did not appear on the screen")
 
 
-def find(root, predicate, depth=0):
-    if root is None or depth > 40:
-        return None
-    try:
-        if predicate(root):
-            return root
-        for i in range(root.childCount):
-            hit = find(root.getChildAtIndex(i), predicate, depth + 1)
-            if hit is not None:
-                return hit
-    except Exception:
-        return None
-    return None
-
-
-def find_all(root, predicate, found, depth=0):
-    if root is None or depth > 40:
-        return found
-    try:
-        if predicate(root):
-            found.append(root)
-        for i in range(root.childCount):
-            find_all(root.getChildAtIndex(i), predicate, found, depth + 1)
-    except Exception:
-        pass
-    return found
-
-
 def wait_for(predicate, what, timeout=20):
-    deadline = time.time() + timeout
-    while time.time() < deadline:
-        desktop = pyatspi.Registry.getDesktop(0)
-        for i in range(desktop.childCount):
-            hit = find(desktop.getChildAtIndex(i), predicate)
-            if hit is not None:
-                return hit
-        time.sleep(0.2)
-    fail("not found: " + what)
-
-
-def window(name):
-    return lambda a: a.getRole() in (pyatspi.ROLE_FRAME, pyatspi.ROLE_DIALOG, pyatspi.ROLE_WINDOW) and a.name == name
-
-
-def named(role, name):
-    return lambda a: a.getRole() == role and a.name == name
+    return atspi.wait_for(predicate, what, timeout, fail)
 
 
 def click(accessible):
     """A left click with the mouse in the middle of the control."""
-    box = accessible.queryComponent().getExtents(pyatspi.DESKTOP_COORDS)
-    xdo("mousemove", box.x + box.width // 2, box.y + box.height // 2)
+    xdo("mousemove", *atspi.centre(accessible))
     time.sleep(0.2)
     xdo("click", 1)
 
 
-def mapped_windows():
-    return subprocess.run(["wmctrl", "-l"], capture_output=True, text=True).stdout
+def dialog_shown():
+    return any(NEW_ENTRY_CAPTION in title for title in on_screen())
 
 
 def wait_until(condition, what, timeout=15):
-    deadline = time.time() + timeout
-    while time.time() < deadline:
-        if condition():
-            return
-        time.sleep(0.2)
-    fail(what)
-
-
-def text_of(accessible):
-    t = accessible.queryText()
-    return t.getText(0, t.characterCount)
-
-
-def read_ppm(path):
-    with open(path, "rb") as f:
-        data = f.read()
-    fields, pos = [], 0
-    while len(fields) < 4:
-        while data[pos:pos + 1].isspace():
-            pos += 1
-        start = pos
-        while not data[pos:pos + 1].isspace():
-            pos += 1
-        fields.append(data[start:pos])
-    return int(fields[1]), int(fields[2]), data[pos + 1:]
+    if not atspi.poll(condition, timeout):
+        fail(what)
 
 
 viewer, LOGO_X, LOGO_Y = show_logo()
@@ -171,7 +102,7 @@ try:
     editor = wait_for(lambda a: a.getRole() == pyatspi.ROLE_FRAME and a.name.endswith(" - " + PAGE), "editor")
 
     # Column 1's "Eintrag hinzufügen...": the leftmost of the visible buttons of that name.
-    buttons = find_all(editor, lambda a: a.getRole() == pyatspi.ROLE_PUSH_BUTTON and a.name == "Eintrag hinzufügen...", [])
+    buttons = find_all(editor, named(pyatspi.ROLE_PUSH_BUTTON, "Eintrag hinzufügen..."))
     buttons = [b for b in buttons if b.queryComponent().getExtents(pyatspi.DESKTOP_COORDS).width > 0]
     if not buttons:
         fail("no new entry button")
@@ -182,15 +113,13 @@ try:
     xdo("type", "--delay", "40", ENTRY)
     # The address is copied in another program; the dialog's watcher takes it from the clipboard.
     subprocess.run(["xclip", "-selection", "clipboard"], input=ADDRESS.encode(), check=True)
-    link = find(dialog, lambda a: a.getRole() == pyatspi.ROLE_TEXT and a.name == "Link / Adresse:")
-    if link is None:
-        fail("no link box")
+    link = atspi.need(dialog, named(pyatspi.ROLE_TEXT, "Link / Adresse:"), "no link box", fail)
     wait_until(lambda: text_of(link) == ADDRESS, "the copied address did not reach the link box")
     shot("new-entry-dialog.png")
 
     # The capture: the dialog and editor step aside, the frozen screen comes up, the user drags.
     click(find(dialog, named(pyatspi.ROLE_PUSH_BUTTON, "<--  Logo 'einfangen'")))
-    wait_until(lambda: NEW_ENTRY_CAPTION not in mapped_windows(), "the dialog did not step aside for the capture")
+    wait_until(lambda: not dialog_shown(), "the dialog did not step aside for the capture")
     time.sleep(1.5)
     left, top, right, bottom = CUT
     xdo("mousemove", left, top)
@@ -200,18 +129,18 @@ try:
         time.sleep(0.03)
     shot("capture-rubber-band.png")
     xdo("mouseup", 1)
-    wait_until(lambda: NEW_ENTRY_CAPTION in mapped_windows(), "the dialog did not come back after the capture")
+    wait_until(dialog_shown, "the dialog did not come back after the capture")
     time.sleep(0.5)
     shot("new-entry-with-logo.png")
 
     dialog = wait_for(window(NEW_ENTRY_CAPTION), "new entry dialog after the capture")
     click(find(dialog, named(pyatspi.ROLE_PUSH_BUTTON, "Übernehmen")))
-    wait_until(lambda: NEW_ENTRY_CAPTION not in mapped_windows(), "the dialog stayed after Übernehmen")
+    wait_until(lambda: not dialog_shown(), "the dialog stayed after Übernehmen")
     editor = wait_for(lambda a: a.getRole() == pyatspi.ROLE_FRAME and a.name.endswith(" - " + PAGE), "editor again")
-    wait_for(lambda a: a.getRole() == pyatspi.ROLE_LIST_ITEM and a.name == ENTRY, "the entry in the column")
+    wait_for(named(pyatspi.ROLE_LIST_ITEM, ENTRY), "the entry in the column")
 
     # Without the preview, so the check does not need the embedded browser.
-    preview = find(editor, lambda a: a.getRole() == pyatspi.ROLE_CHECK_BOX and a.name == "Vorschau")
+    preview = find(editor, named(pyatspi.ROLE_CHECK_BOX, "Vorschau"))
     if preview is not None and preview.getState().contains(pyatspi.STATE_CHECKED):
         click(preview)
     click(find(editor, named(pyatspi.ROLE_PUSH_BUTTON, "Speichern / HTML erstellen")))
