@@ -40,7 +40,7 @@ def placement(wid):
     return inside, (inside[0] - value["Relative upper-left X"], inside[1] - value["Relative upper-left Y"])
 
 
-def wait_on_screen(title, shown, timeout=5):
+def wait_on_screen(title, shown, timeout=15):
     if atspi.poll(lambda: (title in on_screen()) == shown, timeout, 0.1):
         return
     sys.exit('window "%s" %s: %s' % (title, "never came on the screen" if shown else "is still on the screen",
