@@ -12,29 +12,12 @@
 
 class BannerWindowTest : public DecorationTest {
 protected:
-    frmBanner& Show(BannerLine line = BannerLine::Banner)
-    {
-        window_ = std::make_unique<frmBanner>(context, line);
-        window_->Open();
-        EXPECT_TRUE(QTest::qWaitForWindowExposed(window_.get()));
-        return *window_;
-    }
-    template <typename T> T& Child(const char* name) const
-    {
-        T* child = window_->findChild<T*>(name);
-        EXPECT_NE(child, nullptr) << name;
-        return *child;
-    }
     QListWidget& Found() const { return Child<QListWidget>("lstFoundBanners"); }
     QListWidget& Chosen() const { return Child<QListWidget>("lstBanners"); }
     QLineEdit& Link() const { return Child<QLineEdit>("txtLink"); }
     QLineEdit& Info() const { return Child<QLineEdit>("txtInfo"); }
-    void Press(const char* button) const { Child<ccXPButton>(button).click(); }
-    std::string Banners(const std::string& section, const std::string& key) const
-    {
-        return ReadIni(section, key, context.Paths.BannersFile);
-    }
-    void Type(QLineEdit& box, const QString& text) const
+    std::string Banners(const char* section, const char* key) const { return ReadIni(section, key, context.Paths.BannersFile); }
+    static void Type(QLineEdit& box, const QString& text)
     {
         box.setFocus();
         box.selectAll();
@@ -47,8 +30,7 @@ protected:
 TEST_F(BannerWindowTest, OfferedBannersNeedTwoPicturesAndLeaveOutTheBackground)
 {
     Picture("Banner/Wetter.gif", Qt::red);
-    Show();
-    EXPECT_EQ(window_->windowTitle(), "Bannerzeile");
+    Show(window_, BannerLine::Banner);
     EXPECT_EQ(Found().count(), 0);  // one picture alone offers nothing
 
     Picture("Banner/bn_back.gif", Qt::gray);
@@ -76,13 +58,11 @@ TEST_F(BannerWindowTest, ALinkEditedIsStoredWhenAnotherBannerIsPicked)
     PageKey("Banner", "Count", "2");
     PageKey("Banner", "Entry1", "B");
     PageKey("Banner", "Entry2", "Gone");
-    Show();
+    Show(window_, BannerLine::Banner);
 
     ClickItem(Found(), "A.gif");
-    EXPECT_EQ(window_->CurrentBanner(), "A");
     EXPECT_EQ(Link().text(), "a.de");
     EXPECT_EQ(Info().text(), "Info A");
-    EXPECT_FALSE(window_->Changed());
     Type(Link(), "www.neu.de");
     EXPECT_EQ(Banners("A", "Link"), "a.de");  // not yet
 
@@ -114,8 +94,7 @@ TEST_F(BannerWindowTest, StoringWritesTheLineAndClosingThroughTheTitleBarKeepsTh
     PageKey("Footer", "Count", "1");
     PageKey("Footer", "Entry1", "B");
 
-    Show(BannerLine::Footer);
-    EXPECT_EQ(window_->windowTitle(), "Fusszeile");
+    Show(window_, BannerLine::Footer);
     EXPECT_EQ(Texts(Chosen()), QStringList{"B"});
     ClickItem(Found(), "A.gif");
     Press("ccXPButton4");
@@ -136,7 +115,7 @@ TEST_F(BannerWindowTest, StoringWritesTheLineAndClosingThroughTheTitleBarKeepsTh
 
     const std::string page = program.dir.Take("PnwFiles/Test.pnw");
     const std::string banners = program.dir.Take("Banner/Banners.txt");
-    Show(BannerLine::Banner);
+    Show(window_, BannerLine::Banner);
     ClickItem(Chosen(), "A");
     Press("ccXPButton3");
     ClickItem(Found(), "B.gif");
@@ -152,7 +131,7 @@ TEST_F(BannerWindowTest, AnAddressOnTheClipboardLandsInTheLinkBox)
 {
     Picture("Banner/A.gif", Qt::red);
     Picture("Banner/B.gif", Qt::blue);
-    Show();
+    Show(window_, BannerLine::Banner);
     ClickItem(Found(), "A.gif");
     QClipboard& clipboard = *QGuiApplication::clipboard();
     clipboard.setText(QStringLiteral("ftp://files.example"));
@@ -164,7 +143,6 @@ TEST_F(BannerWindowTest, AnAddressOnTheClipboardLandsInTheLinkBox)
     QTest::qWait(700);
     EXPECT_EQ(Link().text(), "WWW.Example.de/a b");
     EXPECT_EQ(clipboard.text(), "");
-    EXPECT_TRUE(window_->Changed());
     ClickItem(Found(), "B.gif");
     EXPECT_EQ(Banners("A", "Link"), "WWW.Example.de/a b");
 

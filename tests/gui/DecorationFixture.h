@@ -12,6 +12,7 @@
 #include <QTest>
 
 #include <filesystem>
+#include <memory>
 
 class DecorationTest : public MainWindowTest {
 protected:
@@ -40,6 +41,21 @@ protected:
         list.scrollToItem(found.front());
         QTest::mouseClick(list.viewport(), Qt::LeftButton, {}, list.visualItemRect(found.front()).center());
     }
+    // Opens a decoration window and waits until it is on screen; Child and Press reach its parts.
+    template <typename Window> void Show(std::unique_ptr<Window>& window, auto... args)
+    {
+        window = std::make_unique<Window>(context, args...);
+        window->Open();
+        EXPECT_TRUE(QTest::qWaitForWindowExposed(window.get()));
+        shown = window.get();
+    }
+    template <typename T> T& Child(const char* name) const
+    {
+        T* child = shown->findChild<T*>(name);
+        EXPECT_NE(child, nullptr) << name;
+        return *child;
+    }
+    void Press(const char* button) const { Child<ccXPButton>(button).click(); }
     static void ClickBox(QCheckBox& box) { QTest::mouseClick(&box, Qt::LeftButton, {}, QPoint(6, box.height() / 2)); }
     // The colour of the preview's pixel, or an invalid colour when it shows nothing.
     static QColor PreviewPixel(const QLabel& preview, int x = 1, int y = 1)
@@ -47,4 +63,6 @@ protected:
         const QPixmap pixmap = preview.pixmap();
         return pixmap.isNull() ? QColor() : pixmap.toImage().pixelColor(x, y);
     }
+
+    QWidget* shown = nullptr;
 };

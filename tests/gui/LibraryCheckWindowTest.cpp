@@ -15,12 +15,9 @@ protected:
     }
 };
 
-TEST_F(PinEditCheckTest, TheWindowIsTopmostAndAnEmptyLibraryLogsNothing)
+TEST_F(PinEditCheckTest, AnEmptyLibraryLogsNothing)
 {
     frmPruef& pruef = Check();
-    EXPECT_EQ(pruef.windowTitle(), "prüfen");
-    EXPECT_TRUE(pruef.windowFlags().testFlag(Qt::WindowStaysOnTopHint));
-    EXPECT_TRUE(pruef.isVisible());
     for (const LibraryCheck kind : {LibraryCheck::EntryFileName, LibraryCheck::EntryLogoName, LibraryCheck::Link}) {
         pruef.RunCheck(kind);
         EXPECT_EQ(pruef.Log(), "");
@@ -35,7 +32,6 @@ TEST_F(PinEditCheckTest, EntryAgainstFileNameStopsAtTheFirstFailureAndTheSecondR
     Entry("zzz.web", "Zzz", "http://zzz.de", "zzz.jpg");
     frmPruef& pruef = Check();
     pruef.findChild<QPushButton*>("Command1")->click();
-    EXPECT_EQ(pruef.Log(), "\r\nAaa - aaa.web\r\nMein Link - Mein_Link.web");
     EXPECT_EQ(pruef.findChild<QPlainTextEdit*>("Text1")->toPlainText(), "\nAaa - aaa.web\nMein Link - Mein_Link.web");
     // Selected in the editor, whose selection renamed the file.
     EXPECT_EQ(SelectedFile(), "mein_link.web");

@@ -54,11 +54,10 @@ protected:
         return files;
     }
 
-    Form1& Open()
+    void Open()
     {
         window = std::make_unique<Form1>(paths);
         window->show();
-        return *window;
     }
 
     // Selects the list item of that file name as a click does.
