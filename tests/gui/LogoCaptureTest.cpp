@@ -19,33 +19,31 @@
 #include <QTest>
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdlib>
 
 namespace {
 
-const QString kTooSmall = QString::fromUtf8("Klicken und mit gedrückter Maustaste über das Logo bewegen  ");
-
-// A desktop that also notes every box that would open while a capture window is still shown.
+// A desktop that also counts the boxes that would open beneath a capture window still shown.
 class CaptureServices : public FakeServices {
 public:
     void ShowMessage(const QString& text, int kind, const QString& title) override
     {
-        NoteCovered();
+        covered += CaptureShown();
         FakeServices::ShowMessage(text, kind, title);
     }
     bool AskYesNo(const QString& text, const QString& title) override
     {
-        NoteCovered();
+        covered += CaptureShown();
         return FakeServices::AskYesNo(text, title);
     }
-    int covered = 0;
-
-private:
-    void NoteCovered()
+    static bool CaptureShown()
     {
-        for (QWidget* window : QApplication::topLevelWidgets())
-            if (window->objectName() == "frmCaptureRectangle" && window->isVisible()) ++covered;
+        const QWidgetList windows = QApplication::topLevelWidgets();
+        return std::any_of(windows.begin(), windows.end(),
+                           [](QWidget* w) { return w->objectName() == "frmCaptureRectangle" && w->isVisible(); });
     }
+    int covered = 0;
 };
 
 // Colours that change smoothly, so that the JPEG stays close to them.
@@ -150,7 +148,7 @@ TEST_F(LogoCaptureTest, ASmallRectangleAClickOrARightClickEndWithTheHint)
     Drag(2, {50, 50}, {150, 150}, Qt::RightButton);
     ASSERT_EQ(services.messages.size(), 3u);
     for (const RecordedMessage& message : services.messages) {
-        EXPECT_EQ(message.text, kTooSmall);
+        EXPECT_EQ(message.text, QString::fromUtf8("Klicken und mit gedrückter Maustaste über das Logo bewegen  "));
         EXPECT_EQ(message.kind, kMessageInformation);
     }
     ASSERT_EQ(ends.size(), 3u);

@@ -36,14 +36,13 @@ protected:
     }
 
     // The editor's "Eintrag hinzufügen..." of column `index`, then the dialog as the program opens it.
-    frmNewEntry& OpenDialog(int index = 0)
+    void OpenDialog(int index = 0)
     {
         if (!window) Open();
         window->show();
         window->Column(index)->cmdNewEntry->click();
         dialog = new frmNewEntry(context, *window);
         dialog->show();
-        return *dialog;
     }
 
     QLineEdit* Box(const char* name) const { return dialog->findChild<QLineEdit*>(name); }
@@ -107,7 +106,6 @@ TEST_F(NewEntryDialogTest, TypingTheNameOfAStoredEntryFillsTheDialogAndAnyOtherN
 TEST_F(NewEntryDialogTest, AcceptingAsksForWhatIsMissingThenAppendsTheEntryAfterTheColumnsCount)
 {
     PageColumn(2, {"A", "B", "C", "D"});
-    Open();
     OpenDialog(1);
 
     Click("ccXPButton1");
