@@ -4,7 +4,6 @@
 #include "app/ProgramWindows.h"
 #include "common/Files.h"
 #include "common/Ini.h"
-#include "common/NameRules.h"
 #include "editor/ColumnGroup.h"
 #include "editor/ColumnListWidget.h"
 #include "editor/MainWindow.h"
@@ -16,38 +15,35 @@
 #include "support/FakeServices.h"
 
 #include <QApplication>
-#include <QFile>
 #include <QLabel>
 #include <QTest>
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdlib>
 
 namespace {
 
-const QString kTooSmall = QString::fromUtf8("Klicken und mit gedrückter Maustaste über das Logo bewegen  ");
-
-// A desktop that also notes every box that would open while a capture window is still shown.
+// A desktop that also counts the boxes that would open beneath a capture window still shown.
 class CaptureServices : public FakeServices {
 public:
     void ShowMessage(const QString& text, int kind, const QString& title) override
     {
-        NoteCovered();
+        covered += CaptureShown();
         FakeServices::ShowMessage(text, kind, title);
     }
     bool AskYesNo(const QString& text, const QString& title) override
     {
-        NoteCovered();
+        covered += CaptureShown();
         return FakeServices::AskYesNo(text, title);
     }
-    int covered = 0;
-
-private:
-    void NoteCovered()
+    static bool CaptureShown()
     {
-        for (QWidget* window : QApplication::topLevelWidgets())
-            if (window->objectName() == "frmCaptureRectangle" && window->isVisible()) ++covered;
+        const QWidgetList windows = QApplication::topLevelWidgets();
+        return std::any_of(windows.begin(), windows.end(),
+                           [](QWidget* w) { return w->objectName() == "frmCaptureRectangle" && w->isVisible(); });
     }
+    int covered = 0;
 };
 
 // Colours that change smoothly, so that the JPEG stays close to them.
@@ -58,14 +54,6 @@ QImage Desktop()
         for (int x = 0; x < image.width(); ++x)
             image.setPixel(x, y, qRgb(x * 255 / 400, y * 255 / 300, 128 + (x - y) / 8));
     return image;
-}
-
-std::vector<std::uint8_t> Bytes(const std::string& path)
-{
-    QFile file(QString::fromStdString(path));
-    if (!file.open(QIODevice::ReadOnly)) return {};
-    const QByteArray data = file.readAll();
-    return {data.begin(), data.end()};
 }
 
 } // namespace
@@ -89,6 +77,11 @@ protected:
     }
 
     std::string Library(const std::string& name) const { return context.Paths.LibraryFolder + name; }
+    std::vector<std::uint8_t> Bytes(const std::string& name) const
+    {
+        const std::string bytes = program.dir.Take("Library/" + name);
+        return {bytes.begin(), bytes.end()};
+    }
     bool TempFilesGone() const { return !FileExists(Library("_temp.jpg")) && !FileExists(Library("_temp.bmp")); }
 
     // Starts a capture for `caller` and drags with `button` from `from` to `to`.
@@ -124,7 +117,7 @@ TEST_F(LogoCaptureTest, TheRectangleBecomesAJpegOfItsSizeWhicheverWayItWasDragge
     EXPECT_EQ(ends[0].file.toStdString(), Library("_temp.jpg"));
     EXPECT_EQ(capture.Window(), nullptr);
     EXPECT_FALSE(FileExists(Library("_temp.bmp")));
-    const std::vector<std::uint8_t> forwards = Bytes(Library("_temp.jpg"));
+    const std::vector<std::uint8_t> forwards = Bytes("_temp.jpg");
 
     const DecodedJpeg logo = DecodeJpeg(forwards);
     ASSERT_TRUE(logo.ok) << logo.error;
@@ -141,10 +134,10 @@ TEST_F(LogoCaptureTest, TheRectangleBecomesAJpegOfItsSizeWhicheverWayItWasDragge
     EXPECT_LT(difference / (logo.width * logo.height * 3.0), 2.0);
 
     Drag(1, {120, 80}, {20, 30});
-    EXPECT_EQ(Bytes(Library("_temp.jpg")), forwards);
+    EXPECT_EQ(Bytes("_temp.jpg"), forwards);
 
     Drag(1, {200, 100}, {210, 200});
-    EXPECT_EQ(DecodeJpeg(Bytes(Library("_temp.jpg"))).width, 10);
+    EXPECT_EQ(DecodeJpeg(Bytes("_temp.jpg")).width, 10);
     EXPECT_TRUE(services.messages.empty());
 }
 
@@ -155,7 +148,7 @@ TEST_F(LogoCaptureTest, ASmallRectangleAClickOrARightClickEndWithTheHint)
     Drag(2, {50, 50}, {150, 150}, Qt::RightButton);
     ASSERT_EQ(services.messages.size(), 3u);
     for (const RecordedMessage& message : services.messages) {
-        EXPECT_EQ(message.text, kTooSmall);
+        EXPECT_EQ(message.text, QString::fromUtf8("Klicken und mit gedrückter Maustaste über das Logo bewegen  "));
         EXPECT_EQ(message.kind, kMessageInformation);
     }
     ASSERT_EQ(ends.size(), 3u);
@@ -197,10 +190,10 @@ TEST_F(LogoCaptureTest, EscapeInTheWindowOrAnyOtherEndsWithoutTemporaryFiles)
 TEST_F(LogoCaptureTest, AnEntrysLogoIsReplacedOnlyWhenTheUserAgrees)
 {
     context.Selection.CurrentEntryName = "Müller & Söhne";
-    const std::string logo = Library(EntryFileStem(context.Selection.CurrentEntryName) + ".jpg");
+    const std::string logo = "mueller_&_soehne.jpg";
     Drag(2, {0, 0}, {40, 30});
     ASSERT_EQ(ends.size(), 1u);
-    EXPECT_EQ(ends[0].file.toStdString(), logo);
+    EXPECT_EQ(ends[0].file.toStdString(), Library(logo));
     EXPECT_TRUE(services.questions.empty());
     const std::vector<std::uint8_t> first = Bytes(logo);
 
@@ -208,15 +201,14 @@ TEST_F(LogoCaptureTest, AnEntrysLogoIsReplacedOnlyWhenTheUserAgrees)
     Drag(2, {100, 100}, {180, 160});
     ASSERT_EQ(services.questions.size(), 1u);
     EXPECT_EQ(services.questions[0].text,
-              QString::fromUtf8("Soll die vorhandene Grafikdatei '%1' überschrieben werden ?   \r\n")
-                  .arg(QString::fromStdString(EntryFileStem("Müller & Söhne") + ".jpg")));
+              QString::fromUtf8("Soll die vorhandene Grafikdatei 'mueller_&_soehne.jpg' überschrieben werden ?   \r\n"));
     EXPECT_TRUE(ends[1].file.isEmpty());
     EXPECT_EQ(Bytes(logo), first);
     EXPECT_TRUE(TempFilesGone());
 
     services.Answer(true);
     Drag(2, {100, 100}, {180, 160});
-    EXPECT_EQ(ends[2].file.toStdString(), logo);
+    EXPECT_EQ(ends[2].file.toStdString(), Library(logo));
     EXPECT_EQ(DecodeJpeg(Bytes(logo)).width, 80);
     EXPECT_TRUE(TempFilesGone());
 }

@@ -71,14 +71,13 @@ protected:
         ASSERT_TRUE(logo.save(QString::fromStdString(context.Paths.LibraryFolder + name), "JPG"));
     }
 
-    QStringList Items(int index) const
+    static QStringList Texts(const QListWidget& list)
     {
-        QStringList items;
-        const ColumnListWidget& list = *window->ColumnList(index);
-        for (int row = 0; row < list.count(); ++row)
-            items << list.item(row)->text();
-        return items;
+        QStringList texts;
+        for (int row = 0; row < list.count(); ++row) texts << list.item(row)->text();
+        return texts;
     }
+    QStringList Items(int index) const { return Texts(*window->ColumnList(index)); }
 
     void Select(int index, int row) { window->ColumnList(index)->setCurrentRow(row); }
 
