@@ -126,11 +126,19 @@ OpenedEntry OpenLibraryEntry(const std::string& folder, const std::string& file)
     return opened;
 }
 
-EntryNameProblem StoreLibraryEntry(const std::string& folder, const std::string& file, const EntryValues& values)
+StoreRefusal StoreLibraryEntry(const std::string& folder, const std::string& file, const EntryValues& values)
 {
-    const EntryNameProblem problem = FindEntryNameProblem(values.entry);
-    if (problem != EntryNameProblem::None) return problem;
-    if (!IsPlainFileName(file)) return EntryNameProblem::None;
+    StoreRefusal refusal;
+    refusal.problem = FindEntryNameProblem(values.entry);
+    if (refusal.problem != EntryNameProblem::None || !IsPlainFileName(file)) return refusal;
+    // The name of another entry: the next selection could not rename this file to it and would
+    // show the other entry in its place, so this one could no longer be reached, and its Image
+    // key would name the other entry's logo.
+    const std::string expected = EntryFileStem(values.entry) + ".web";
+    if (expected != file && FileExists(folder + expected)) {
+        refusal.takenFile = expected;
+        return refusal;
+    }
     const std::string path = folder + file;
     const std::string oldImage = ReadEntryKey(path, "Image");
     WriteIniKeys({{kEntrySection, "Link", values.link},
@@ -143,5 +151,5 @@ EntryNameProblem StoreLibraryEntry(const std::string& folder, const std::string&
     if (oldImage != values.image && IsPlainFileName(oldImage) && IsPlainFileName(values.image) &&
         FileExists(folder + oldImage))
         RenameFileNoReplace(folder + oldImage, folder + values.image);
-    return EntryNameProblem::None;
+    return refusal;
 }

@@ -45,7 +45,14 @@ struct OpenedEntry {
 // renames nothing. A vanished file gives empty values and writes nothing.
 OpenedEntry OpenLibraryEntry(const std::string& folder, const std::string& file);
 
+// Why a store wrote nothing; both empty when it wrote.
+struct StoreRefusal {
+    EntryNameProblem problem = EntryNameProblem::None;  // the files cannot hold the display name
+    std::string takenFile;  // the entry file the display name asks for belongs to another entry
+};
+
 // Writes Link, Image, Info and Entry into the entry file, in this order. When the logo name
 // changed, the logo file that the entry file named until now follows it, unless the new name is
-// taken. A display name with a problem is refused: nothing is written.
-EntryNameProblem StoreLibraryEntry(const std::string& folder, const std::string& file, const EntryValues& values);
+// taken. A display name with a problem, or one whose entry file is another existing file, is
+// refused: nothing is written.
+StoreRefusal StoreLibraryEntry(const std::string& folder, const std::string& file, const EntryValues& values);

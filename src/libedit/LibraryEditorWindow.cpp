@@ -208,7 +208,12 @@ void Form1::StoreEntry()
     const int index = SelectedIndex();
     if (index < 0 || index >= static_cast<int>(m_files.Files().size())) return;
     const EntryValues values{S(txtEntry->text()), S(txtLink->text()), S(txtInfo->text()), S(txtImage->text())};
-    switch (StoreLibraryEntry(Folder(), m_files.Files()[static_cast<std::size_t>(index)], values)) {
+    const StoreRefusal refusal = StoreLibraryEntry(Folder(), m_files.Files()[static_cast<std::size_t>(index)], values);
+    if (!refusal.takenFile.empty()) {
+        ShowMessage(QString::fromUtf8(kNameOfOtherEntry).arg(Q(refusal.takenFile)), kMessageInformation);
+        return;
+    }
+    switch (refusal.problem) {
     case EntryNameProblem::None: break;
     case EntryNameProblem::NoLetterOrDigit: ShowMessage(QString::fromUtf8(kNameNeedsLetter), kMessageInformation); break;
     case EntryNameProblem::NotStorable: ShowMessage(QString::fromUtf8(kNameNotWestern), kMessageInformation); break;

@@ -17,6 +17,8 @@ inline constexpr const char* kCheck = "prüfen...";
 // "'" + entry file + "' und dazugehörende Image-Datei löschen ?"
 inline constexpr const char* kDeleteQuestion = "'%1' und dazugehörende Image-Datei löschen ?";
 inline constexpr const char* kNameNeedsLetter = "Der Name muss mindestens einen Buchstaben oder eine Ziffer enthalten.   ";
+// "Datei '" + entry file of another entry + "' existiert bereits. Bitte Bezeichnung ändern.   "
+inline constexpr const char* kNameOfOtherEntry = "Datei '%1' existiert bereits. Bitte Bezeichnung ändern.   ";
 inline constexpr const char* kNameNotWestern =
     "Der Name darf nur Zeichen des westeuropäischen Zeichensatzes enthalten und nicht mit einem Leerzeichen "
     "beginnen oder enden.   ";

@@ -106,12 +106,28 @@ TEST_F(PinEditTest, StoreWritesTheFourValuesAndTheLogoFollowsANewName)
     EXPECT_EQ(SelectedFile(), "neu.web");
     EXPECT_EQ(Child<QLabel>("picImage").pixmap().width(), 44);
 
-    // A new name that another entry's logo holds: that logo stays as it is, ours keeps its name.
+    // The name of another entry is refused: the next selection would show that entry instead,
+    // for good. Nothing changes and ours stays reachable under its own name.
+    EXPECT_TRUE(desktop.messages.empty());
+    const auto before = Contents();
     Child<QLineEdit>("txtEntry").setText("Besetzt");
     Click("Command1");
-    EXPECT_EQ(dir.Take("besetzt.jpg"), "other logo");
+    EXPECT_EQ(Contents(), before);
+    ASSERT_EQ(desktop.messages.size(), 1u);
+    EXPECT_EQ(desktop.messages[0].text, "Datei 'besetzt.web' existiert bereits. Bitte Bezeichnung ändern.   ");
+    EXPECT_EQ(desktop.messages[0].kind, kMessageInformation);
+    Select("neu.web");
+    EXPECT_EQ(SelectedFile(), "neu.web");
+    EXPECT_EQ(Box("txtEntry"), "Neu");
+
+    // A logo left without its entry file holds the new name: it stays as it is, ours keeps its name.
+    dir.Put("frei.jpg", "stray logo");
+    Child<QLineEdit>("txtEntry").setText("Frei");
+    Click("Command1");
+    EXPECT_EQ(dir.Take("frei.jpg"), "stray logo");
     EXPECT_TRUE(dir.Has("neu.jpg"));
-    EXPECT_TRUE(desktop.messages.empty());
+    EXPECT_EQ(Key("neu.web", "Entry"), "Frei");
+    EXPECT_EQ(desktop.messages.size(), 1u);
 }
 
 TEST_F(PinEditTest, StoreRefusesNamesThatCannotNameFilesAndSuchNamesRenameNothing)
