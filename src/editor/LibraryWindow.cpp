@@ -90,15 +90,10 @@ frmLibrary::frmLibrary(ProgramContext& context, frmMain& editor, QWidget* parent
     m_viewport->installEventFilter(this);
     picSlide->installEventFilter(this);
 
-    const auto button = [this](const char* name, const char* caption) {
-        auto* b = new QPushButton(QString::fromUtf8(caption), this);
-        b->setObjectName(QString::fromUtf8(name));
-        return b;
-    };
-    Command1 = button("Command1", kTake);
-    Command2 = button("Command2", kCancel);
-    Command3 = button("Command3", kDelete);
-    Command4 = button("Command4", kPreview);
+    Command1 = MakePushButton("Command1", kTake, this);
+    Command2 = MakePushButton("Command2", kCancel, this);
+    Command3 = MakePushButton("Command3", kDelete, this);
+    Command4 = MakePushButton("Command4", kPreview, this);
     Command4->setToolTip(QString::fromUtf8(kPreviewTip));
     dummy = new QPushButton(this);
     dummy->setObjectName(QStringLiteral("dummy"));

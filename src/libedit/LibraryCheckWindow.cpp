@@ -16,14 +16,9 @@ frmPruef::frmPruef(Form1& editor, QWidget* parent) : QDialog(parent), m_editor(e
     setObjectName(QStringLiteral("frmPruef"));
     setWindowTitle(QString::fromUtf8(kCheckCaption));
 
-    const auto button = [this](const char* name, const char* caption) {
-        auto* b = new QPushButton(QString::fromUtf8(caption), this);
-        b->setObjectName(QString::fromUtf8(name));
-        return b;
-    };
-    Command1 = button("Command1", kCheckFileNames);
-    Command4 = button("Command4", kCheckLogoNames);
-    Command3 = button("Command3", kCheckLinks);
+    Command1 = MakePushButton("Command1", kCheckFileNames, this);
+    Command4 = MakePushButton("Command4", kCheckLogoNames, this);
+    Command3 = MakePushButton("Command3", kCheckLinks, this);
     Text1 = new QPlainTextEdit(this);
     Text1->setObjectName(QStringLiteral("Text1"));
     Text1->setAccessibleName(QStringLiteral("Text1"));

@@ -73,14 +73,9 @@ Form1::Form1(const AppPaths& paths, QWidget* parent) : QMainWindow(parent)
     picImage->setFixedSize(kLogoWidth + 2 * picImage->frameWidth(), kLogoHeight + 2 * picImage->frameWidth());
     picImage->setAlignment(Qt::AlignLeft | Qt::AlignTop);
 
-    const auto button = [client](const char* name, const char* caption) {
-        auto* b = new QPushButton(QString::fromUtf8(caption), client);
-        b->setObjectName(QString::fromUtf8(name));
-        return b;
-    };
-    Command1 = button("Command1", kStore);
-    Command2 = button("Command2", kDelete);
-    Command4 = button("Command4", kCheck);
+    Command1 = MakePushButton("Command1", kStore, client);
+    Command2 = MakePushButton("Command2", kDelete, client);
+    Command4 = MakePushButton("Command4", kCheck, client);
 
     auto* fields = new QGridLayout;
     int row = 0;

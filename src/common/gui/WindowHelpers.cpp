@@ -3,6 +3,7 @@
 #include "common/gui/DesktopServices.h"
 
 #include <QCoreApplication>
+#include <QPushButton>
 #include <QRect>
 #include <QScreen>
 #include <QWidget>
@@ -88,4 +89,11 @@ void ShowMessage(const QString& text, int kind)
 {
     QString title;
     ShowMessage(text, kind, title);
+}
+
+QPushButton* MakePushButton(const char* name, const char* caption, QWidget* parent)
+{
+    auto* button = new QPushButton(QString::fromUtf8(caption), parent);
+    button->setObjectName(QString::fromUtf8(name));
+    return button;
 }

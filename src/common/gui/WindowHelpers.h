@@ -1,8 +1,10 @@
-// Placing windows on the screen (centring, the top-most band) and the program's message box.
+// Placing windows on the screen (centring, the top-most band), the program's message box, and the
+// named push buttons of the windows.
 #pragma once
 
 #include <QString>
 
+class QPushButton;
 class QWidget;
 
 // Positions and sizes of the placement rules are in twips, 15 to the pixel (96 dots per inch).
@@ -33,3 +35,7 @@ void ShowMessage(const QString& text, int kind, QString& title);
 
 // The same with the default title.
 void ShowMessage(const QString& text, int kind);
+
+// A push button of `parent` with a UTF-8 caption, under the object name that tests and assistive
+// technology find it by.
+QPushButton* MakePushButton(const char* name, const char* caption, QWidget* parent);
