@@ -8,14 +8,27 @@
 
 #include <QCoreApplication>
 #include <QDeadlineTimer>
-#include <QElapsedTimer>
 #include <QGuiApplication>
 #include <QPixmap>
 #include <QScreen>
 #include <QThread>
 #include <QWindow>
 
+#include <algorithm>
+
 namespace {
+
+// Lets events run until `done` holds or `limitMs` have passed.
+template <typename Done>
+void RunEventsUntil(int limitMs, Done done)
+{
+    QDeadlineTimer deadline(limitMs);
+    for (;;) {
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
+        if (done() || deadline.hasExpired()) break;
+        QThread::msleep(5);
+    }
+}
 
 // Hiding a window only asks the window system to unmap it; the windows beneath must then be
 // repainted before the snapshot shows them. Waits until no hidden window of this program is
@@ -24,21 +37,12 @@ void WaitForHiddenWindows()
 {
     constexpr int kUnmapLimitMs = 500;
     constexpr int kRepaintMs = 60;
-    QDeadlineTimer unmapped(kUnmapLimitMs);
-    for (;;) {
-        QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
-        bool pending = false;
-        for (QWindow* window : QGuiApplication::topLevelWindows())
-            pending = pending || (!window->isVisible() && window->isExposed());
-        if (!pending || unmapped.hasExpired()) break;
-        QThread::msleep(5);
-    }
-    QElapsedTimer settle;
-    settle.start();
-    while (settle.elapsed() < kRepaintMs) {
-        QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
-        QThread::msleep(5);
-    }
+    RunEventsUntil(kUnmapLimitMs, [] {
+        const QWindowList windows = QGuiApplication::topLevelWindows();
+        return std::none_of(windows.begin(), windows.end(),
+                            [](const QWindow* window) { return !window->isVisible() && window->isExposed(); });
+    });
+    RunEventsUntil(kRepaintMs, [] { return false; });
 }
 
 bool OnWayland()

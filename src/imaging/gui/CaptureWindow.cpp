@@ -128,10 +128,12 @@ void frmCaptureRectangle::paintEvent(QPaintEvent* event)
     QPainter painter(this);
     const qreal ratio = devicePixelRatioF();
     // Only the parts asked for: a moving band repaints a few thin strips, not a 4K picture.
+    // Black only where the window reaches beyond the snapshot, so no pixel is painted twice.
+    const QRectF snapshotArea(m_snapshot.rect());
     for (const QRect& area : event->region()) {
         const QRectF source(area.x() * ratio, area.y() * ratio, area.width() * ratio,
                             area.height() * ratio);
-        painter.fillRect(area, Qt::black);
+        if (!snapshotArea.contains(source)) painter.fillRect(area, Qt::black);
         painter.drawImage(QRectF(area), m_snapshot, source);
     }
     // Every pixel under the band or the cross is inverted once, also where the two meet.
@@ -153,12 +155,17 @@ void frmCaptureRectangle::MoveCross(const QPoint& device)
     Invalidate(CrossPixels());
 }
 
-void frmCaptureRectangle::MoveBandEnd(const QPoint& device)
+void frmCaptureRectangle::ShowBand(const CaptureBand& band)
 {
     Invalidate(BandPixels());
-    m_band.endX = device.x();
-    m_band.endY = device.y();
+    m_band = band;
+    m_bandVisible = true;
     Invalidate(BandPixels());
+}
+
+void frmCaptureRectangle::MoveBandEnd(const QPoint& device)
+{
+    ShowBand({m_band.startX, m_band.startY, device.x(), device.y()});
 }
 
 void frmCaptureRectangle::mousePressEvent(QMouseEvent* event)
@@ -166,10 +173,7 @@ void frmCaptureRectangle::mousePressEvent(QMouseEvent* event)
     if (m_reported) return;
     const QPoint point = DevicePoint(event->position());
     m_dragging = event->button() == Qt::LeftButton;
-    Invalidate(BandPixels());
-    m_band = {point.x(), point.y(), point.x(), point.y()};
-    m_bandVisible = true;
-    Invalidate(BandPixels());
+    ShowBand({point.x(), point.y(), point.x(), point.y()});
     MoveCross(point);
 }
 

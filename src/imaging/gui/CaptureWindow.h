@@ -53,6 +53,8 @@ private:
     std::vector<QRect> CrossPixels() const;
     void Invalidate(const std::vector<QRect>& device);
     void MoveCross(const QPoint& device);
+    // Shows `band` in place of the band shown so far, repainting only the lines of both.
+    void ShowBand(const CaptureBand& band);
     void MoveBandEnd(const QPoint& device);
     void WatchEscape();
     void Escape();

@@ -71,24 +71,28 @@ void LogoCapture::Released(const CaptureBand& band)
         return;
     }
     const CaptureRect rect = NormaliseBand(band);
-    MakeJpeg(m_window->Snapshot().copy(rect.left, rect.top, rect.Width(), rect.Height()));
-    if (m_caller == 2) {
-        Finish(TakeLogo());
+    // A capture that made no JPEG gives no logo: the entry's logo stays as it is.
+    if (!MakeJpeg(m_window->Snapshot().copy(rect.left, rect.top, rect.Width(), rect.Height()))) {
+        Finish({});
         return;
     }
-    const QString jpeg = LibraryFile(kCapturedLogoName);
-    Finish(QFile::exists(jpeg) ? jpeg : QString());
+    Finish(m_caller == 2 ? TakeLogo() : LibraryFile(kCapturedLogoName));
 }
 
 void LogoCapture::Escaped()
 {
     HideWindow();
-    QFile::remove(LibraryFile(kCapturedLogoName));
-    QFile::remove(LibraryFile(kTempBitmap));
+    RemoveTempFiles();
     Finish({});
 }
 
-void LogoCapture::MakeJpeg(const QImage& cutOut)
+void LogoCapture::RemoveTempFiles()
+{
+    QFile::remove(LibraryFile(kCapturedLogoName));
+    QFile::remove(LibraryFile(kTempBitmap));
+}
+
+bool LogoCapture::MakeJpeg(const QImage& cutOut)
 {
     const QString bitmap = LibraryFile(kTempBitmap);
     const QString jpegFile = LibraryFile(kCapturedLogoName);
@@ -108,29 +112,28 @@ void LogoCapture::MakeJpeg(const QImage& cutOut)
     picture.stride = static_cast<int>(pixels.bytesPerLine());
     picture.pixels = std::span<const std::uint8_t>(pixels.constBits(), static_cast<std::size_t>(pixels.sizeInBytes()));
     cImage image;
-    if (!image.CopyStdPicture(picture, 0)) return;
+    if (!image.CopyStdPicture(picture, 0)) return false;
     try {
         cJpeg jpeg;
-        if (jpeg.SampleHDC(image.hDC(), image.Width(), image.Height(), 0, 0) != 0) return;
+        if (jpeg.SampleHDC(image.hDC(), image.Width(), image.Height(), 0, 0) != 0) return false;
         jpeg.SaveFile(jpegFile.toStdString());
     } catch (const JpegError&) {
-        return;  // no JPEG: the bitmap stays, the caller gets no new logo
+        return false;  // no JPEG: the bitmap stays, the caller gets no new logo
     }
-    if (QFile::exists(jpegFile)) QFile::remove(bitmap);
+    if (!QFile::exists(jpegFile)) return false;
+    QFile::remove(bitmap);
+    return true;
 }
 
 QString LogoCapture::TakeLogo()
 {
     const QString jpeg = LibraryFile(kCapturedLogoName);
-    // A capture that made no JPEG leaves the entry's logo as it is.
-    if (!QFile::exists(jpeg)) return {};
     const std::string name = EntryFileStem(m_context.Selection.CurrentEntryName) + ".jpg";
     const QString logo = LibraryFile(name);
     if (QFile::exists(logo)) {
         const QString question = QString::fromUtf8(kOverwriteQuestion).arg(QString::fromStdString(name));
         if (!Services().AskYesNo(question, DefaultTitle())) {
-            QFile::remove(jpeg);
-            QFile::remove(LibraryFile(kTempBitmap));
+            RemoveTempFiles();
             return {};
         }
     }

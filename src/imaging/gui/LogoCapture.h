@@ -37,9 +37,12 @@ private:
     void Released(const CaptureBand& band);
     void Escaped();
     // "_temp.bmp" and "_temp.jpg" of the cut-out; the bitmap is left only when no JPEG was made.
-    void MakeJpeg(const QImage& cutOut);
-    // Caller 2: the entry's logo replaced by "_temp.jpg", unless the user keeps the old one.
+    // True when "_temp.jpg" exists afterwards.
+    bool MakeJpeg(const QImage& cutOut);
+    // Caller 2: the entry's logo replaced by the new "_temp.jpg", unless the user keeps the old one.
     QString TakeLogo();
+    // Deletes "_temp.jpg", then "_temp.bmp", where they exist.
+    void RemoveTempFiles();
     void HideWindow();
     void Finish(const QString& logoFile);
     QString LibraryFile(const std::string& name) const;
