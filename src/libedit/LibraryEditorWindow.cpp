@@ -149,10 +149,18 @@ void Form1::SelectFile(int index)
     FileSelected(index, kUserSelection);
 }
 
+const std::string* Form1::FileAt(int index) const
+{
+    const std::vector<std::string>& files = m_files.Files();
+    return index >= 0 && index < static_cast<int>(files.size()) ? &files[static_cast<std::size_t>(index)] : nullptr;
+}
+
 void Form1::FileSelected(int index, int depth)
 {
-    if (index < 0 || index >= static_cast<int>(m_files.Files().size())) return;
-    const std::string file = m_files.Files()[static_cast<std::size_t>(index)];
+    const std::string* selected = FileAt(index);
+    if (!selected) return;
+    // A copy: the list is read again below.
+    const std::string file = *selected;
     const OpenedEntry opened = OpenLibraryEntry(Folder(), file);
 
     // The name box's own change suggests a logo name; the selection's, from the stem, comes after.
@@ -200,10 +208,10 @@ void Form1::ShowLogo(const std::string& path)
 
 void Form1::StoreEntry()
 {
-    const int index = SelectedIndex();
-    if (index < 0 || index >= static_cast<int>(m_files.Files().size())) return;
+    const std::string* file = FileAt(SelectedIndex());
+    if (!file) return;
     const EntryValues values{S(txtEntry->text()), S(txtLink->text()), S(txtInfo->text()), S(txtImage->text())};
-    const StoreRefusal refusal = StoreLibraryEntry(Folder(), m_files.Files()[static_cast<std::size_t>(index)], values);
+    const StoreRefusal refusal = StoreLibraryEntry(Folder(), *file, values);
     if (!refusal.takenFile.empty()) {
         ShowMessage(QString::fromUtf8(kNameOfOtherEntry).arg(Q(refusal.takenFile)), kMessageInformation);
         return;
@@ -217,9 +225,10 @@ void Form1::StoreEntry()
 
 void Form1::DeleteEntry()
 {
-    const int index = SelectedIndex();
-    if (index < 0 || index >= static_cast<int>(m_files.Files().size())) return;
-    const std::string file = m_files.Files()[static_cast<std::size_t>(index)];
+    const std::string* selected = FileAt(SelectedIndex());
+    if (!selected) return;
+    // A copy: the list is read again below.
+    const std::string file = *selected;
     if (!Services().AskYesNo(QString::fromUtf8(kDeleteQuestion).arg(Q(file)), DefaultTitle())) return;
     DeleteLibraryEntry(Folder(), EntryFileNames{file, S(txtImage->text())});
     RefreshFiles();

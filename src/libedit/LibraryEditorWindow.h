@@ -49,6 +49,8 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
+    // The entry file at list index `index`, or null where the list holds none.
+    const std::string* FileAt(int index) const;
     void FileSelected(int index, int depth);
     void EntryTyped(const QString& text);
     void ShowLogo(const std::string& path);
