@@ -1,5 +1,6 @@
 #include "common/CodePage.h"
 
+#include <algorithm>
 #include <array>
 #include <cstdint>
 
@@ -84,4 +85,11 @@ std::string Utf8ToCp1252(std::string_view text)
         i = j;  // a broken sequence ends before the byte that broke it
     }
     return out;
+}
+
+std::size_t Utf8CharacterLength(std::string_view text, std::size_t pos)
+{
+    const auto lead = static_cast<unsigned char>(text[pos]);
+    const std::size_t length = lead >= 0xF0 ? 4 : lead >= 0xE0 ? 3 : lead >= 0xC0 ? 2 : 1;
+    return std::min(length, text.size() - pos);
 }

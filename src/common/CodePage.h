@@ -1,6 +1,7 @@
 // Windows-1252, the code page of the system's files: UTF-8 text in memory, 1252 bytes on disk.
 #pragma once
 
+#include <cstddef>
 #include <string>
 #include <string_view>
 
@@ -11,3 +12,7 @@ std::string Cp1252ToUtf8(std::string_view bytes);
 // UTF-8 to Windows-1252. A character that 1252 cannot hold, and any malformed UTF-8 sequence,
 // becomes "?".
 std::string Utf8ToCp1252(std::string_view text);
+
+// The byte length of the UTF-8 character at `pos`, as its lead byte gives it, cut to the bytes
+// that are left; a stray byte counts as one character. For walking text character by character.
+std::size_t Utf8CharacterLength(std::string_view text, std::size_t pos);

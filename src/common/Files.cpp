@@ -60,6 +60,13 @@ std::string ParentFolder(std::string path)
     return path.substr(0, cut + 1);
 }
 
+bool RemoveFile(const std::string& path)
+{
+    std::error_code ec;
+    fs::remove(FsPath(path), ec);
+    return !ec;
+}
+
 bool RenameFileNoReplace(const std::string& from, const std::string& to)
 {
     if (from.empty() || to.empty()) return false;

@@ -17,6 +17,9 @@ std::string& AddBackslash(std::string& path);
 // the path holds no separator.
 std::string ParentFolder(std::string path);
 
+// Deletes the file; false when it could not be deleted (a missing file is no failure).
+bool RemoveFile(const std::string& path);
+
 // Renames a file without ever replacing another: fails, changing nothing, when `to` exists
 // already (as a rename does on Windows). True when the file now has the new name.
 bool RenameFileNoReplace(const std::string& from, const std::string& to);

@@ -160,8 +160,7 @@ std::string FilterPastedText(const std::string& text, int mode)
 {
     std::string kept;
     for (std::size_t i = 0; i < text.size();) {
-        const auto lead = static_cast<unsigned char>(text[i]);
-        const std::size_t length = lead >= 0xF0 ? 4 : lead >= 0xE0 ? 3 : lead >= 0xC0 ? 2 : 1;
+        const std::size_t length = Utf8CharacterLength(text, i);
         const std::string character = text.substr(i, length);
         i += length;
         const std::string ansi = Utf8ToCp1252(character);

@@ -44,8 +44,8 @@ BannerText ReadBannerText(const std::string& bannersFile, const std::string& nam
 
 bool StoreBannerText(const std::string& bannersFile, const std::string& name, const BannerText& text)
 {
-    const bool noInfo = text.info.empty() || text.info == kInfoPlaceholder;
-    return WriteIniKeys({{name, "Link", text.link}, {name, "Info", noInfo ? name : text.info}}, bannersFile);
+    // An info that is empty or still the placeholder is stored as the name, as for an entry.
+    return WriteIniKeys({{name, "Link", text.link}, {name, "Info", EntryInfoRule(text.info, name)}}, bannersFile);
 }
 
 std::string BannerPicture(const std::string& bannerFolder, const std::string& name)

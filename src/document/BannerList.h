@@ -3,13 +3,13 @@
 // lines and all pages. Its sections are named by the banner's name as it stands.
 #pragma once
 
+#include "document/EntryFile.h"  // kInfoPlaceholder: the info box's placeholder, as for entries
+
 #include <string>
 #include <string_view>
 #include <vector>
 
 inline constexpr const char* kBannerPattern = "*.gif;*.jpg";
-// The info box's placeholder; an info left at it (or empty) is stored as the banner's name.
-inline constexpr const char* kInfoPlaceholder = "(optional)";
 
 // A banner's name: its picture's file name without the extension.
 std::string BannerName(const std::string& fileName);

@@ -1,14 +1,10 @@
 #include "document/EntryLibrary.h"
 
-#include "common/FileIo.h"
 #include "common/Files.h"
 #include "common/Ini.h"
 #include "common/NameRules.h"
 #include "document/EntryFile.h"
 #include "document/PageFile.h"
-
-#include <filesystem>
-#include <system_error>
 
 std::vector<LibraryEntry> ReadLibraryEntries(const std::string& libraryFolder, const std::vector<std::string>& files)
 {
@@ -55,9 +51,7 @@ bool DeleteLibraryEntry(const std::string& libraryFolder, const EntryFileNames& 
             gone = false;
             continue;
         }
-        std::error_code error;
-        std::filesystem::remove(FsPath(libraryFolder + *name), error);
-        if (error) gone = false;
+        if (!RemoveFile(libraryFolder + *name)) gone = false;
     }
     return gone;
 }

@@ -37,11 +37,7 @@ bool IsUsableEntryStem(const std::string& stem)
 {
     if (!IsPlainFileName(stem + ".web")) return false;
     for (std::size_t i = 0; i < stem.size();) {
-        std::size_t length = 1;
-        const auto lead = static_cast<unsigned char>(stem[i]);
-        if (lead >= 0xF0) length = 4;
-        else if (lead >= 0xE0) length = 3;
-        else if (lead >= 0xC0) length = 2;
+        const std::size_t length = Utf8CharacterLength(stem, i);
         const std::string character = stem.substr(i, length);
         const std::string byte = Utf8ToCp1252(character);
         // A character beyond 1252 is no punctuation of ours; the code page check names it.

@@ -6,35 +6,16 @@
 #include "common/Files.h"
 #include "common/Ini.h"
 #include "common/NameRules.h"
+#include "document/BannerList.h"
 #include "document/EntryFile.h"
 #include "document/PageFile.h"
 
-#include <cctype>
 #include <filesystem>
 #include <system_error>
 
-namespace {
-
-std::string LowerAscii(std::string text)
-{
-    for (char& c : text) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-    return text;
-}
-
-bool RemoveFile(const std::string& path)
-{
-    std::error_code ec;
-    std::filesystem::remove(FsPath(path), ec);
-    return !ec;
-}
-
-} // namespace
-
 bool LooksLikeAddress(const std::string& text)
 {
-    const std::string head = LowerAscii(text.substr(0, 8));
-    return head.starts_with("http://") || head.starts_with("www.") || head.starts_with("file://") ||
-           head.starts_with("https://");
+    return IsPastedLink(text);
 }
 
 std::string AddressFromClipboard(const std::string& text)

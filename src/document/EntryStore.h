@@ -13,7 +13,7 @@ struct PageState;
 inline constexpr const char* kCapturedLogoName = "_temp.jpg";
 
 // True when a copied text is an address to take: it begins with "http://", "https://", "www."
-// or "file://", without regard to case.
+// or "file://", without regard to case (the banner windows' IsPastedLink).
 bool LooksLikeAddress(const std::string& text);
 
 // What a copied text gives as address: its first line without the line break and without blanks

@@ -1,5 +1,6 @@
 #include "document/LibraryEdit.h"
 
+#include "common/CodePage.h"
 #include "common/Files.h"
 #include "common/Ini.h"
 #include "common/NameRules.h"
@@ -16,9 +17,7 @@ std::vector<std::string> Characters(const std::string& text)
 {
     std::vector<std::string> characters;
     for (std::size_t i = 0; i < text.size();) {
-        const auto lead = static_cast<unsigned char>(text[i]);
-        std::size_t length = lead >= 0xF0 ? 4 : lead >= 0xE0 ? 3 : lead >= 0xC0 ? 2 : 1;
-        length = std::min(length, text.size() - i);
+        const std::size_t length = Utf8CharacterLength(text, i);
         characters.push_back(text.substr(i, length));
         i += length;
     }

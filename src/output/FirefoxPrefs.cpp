@@ -6,8 +6,6 @@
 #include "common/Files.h"
 #include "common/SystemFolders.h"
 
-#include <filesystem>
-
 namespace {
 
 constexpr std::string_view kHomepageKey = R"(user_pref("browser.startup.homepage",)";
@@ -98,8 +96,7 @@ bool SetHomepageInPrefsFile(const std::string& file, const std::string& page)
     copy.back() = '_';
     WriteFileAtomically(copy, *old);
     const bool written = WriteFileAtomically(file, *rewritten);
-    std::error_code ec;
-    std::filesystem::remove(FsPath(copy), ec);
+    RemoveFile(copy);
     return written;
 }
 
