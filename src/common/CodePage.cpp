@@ -85,3 +85,8 @@ std::string Utf8ToCp1252(std::string_view text)
     }
     return out;
 }
+
+bool FitsCp1252(std::string_view text)
+{
+    return Cp1252ToUtf8(Utf8ToCp1252(text)) == text;
+}

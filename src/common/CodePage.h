@@ -11,3 +11,7 @@ std::string Cp1252ToUtf8(std::string_view bytes);
 // UTF-8 to Windows-1252. A character that 1252 cannot hold, and any malformed UTF-8 sequence,
 // becomes "?".
 std::string Utf8ToCp1252(std::string_view text);
+
+// True when the UTF-8 text comes back unchanged from Windows-1252: every character is one of
+// 1252's and the sequences are well formed.
+bool FitsCp1252(std::string_view text);
