@@ -41,8 +41,7 @@ bool IsUsablePageName(const QString& name)
 bool IsStorablePageName(const QString& name)
 {
     if (name.startsWith(' ') || name.endsWith(' ') || name.endsWith('.')) return false;
-    const std::string text = name.toStdString();
-    return Cp1252ToUtf8(Utf8ToCp1252(text)) == text;
+    return FitsCp1252(name.toStdString());
 }
 
 frmNewPage::frmNewPage(ProgramContext& context, frmMain& editor, QWidget* parent)

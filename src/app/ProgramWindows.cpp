@@ -19,6 +19,8 @@
 
 #include <QCoreApplication>
 
+#include <utility>
+
 ProgramWindows::ProgramWindows() = default;
 ProgramWindows::~ProgramWindows() = default;
 
@@ -179,14 +181,19 @@ bool& BrowserMark(StartPageMarks& marks, int browser)
     return browser == 0 ? marks.IE : browser == 1 ? marks.FF : marks.OP;
 }
 
-// The window when it is open, brought to the front; nullptr when a fresh one is needed.
-template <typename Window> Window* OpenWindow(const std::unique_ptr<Window>& window)
+// The window brought to the front as it is while it is open; otherwise a fresh one, made from
+// `args`, filled and shown.
+template <typename Window, typename... Args> Window& ShowOnce(std::unique_ptr<Window>& window, Args&&... args)
 {
-    if (!window || !window->isVisible()) return nullptr;
-    if (window->isMinimized()) window->showNormal();
-    window->raise();
-    window->activateWindow();
-    return window.get();
+    if (window && window->isVisible()) {
+        if (window->isMinimized()) window->showNormal();
+        window->raise();
+        window->activateWindow();
+        return *window;
+    }
+    window = std::make_unique<Window>(std::forward<Args>(args)...);
+    window->Open();
+    return *window;
 }
 
 } // namespace
@@ -208,32 +215,20 @@ void ProgramWindows::SwitchStartPage(int browser)
 
 frmHead& ProgramWindows::ShowHeaderEditor()
 {
-    if (frmHead* open = OpenWindow(head_)) return *open;
-    head_ = std::make_unique<frmHead>(context_);
-    head_->Open();
-    return *head_;
+    return ShowOnce(head_, context_);
 }
 
 frmBanner& ProgramWindows::ShowBannerEditor()
 {
-    if (frmBanner* open = OpenWindow(banner_)) return *open;
-    banner_ = std::make_unique<frmBanner>(context_, BannerLine::Banner);
-    banner_->Open();
-    return *banner_;
+    return ShowOnce(banner_, context_, BannerLine::Banner);
 }
 
 frmBanner& ProgramWindows::ShowFooterEditor()
 {
-    if (frmBanner* open = OpenWindow(footer_)) return *open;
-    footer_ = std::make_unique<frmBanner>(context_, BannerLine::Footer);
-    footer_->Open();
-    return *footer_;
+    return ShowOnce(footer_, context_, BannerLine::Footer);
 }
 
 frmBack& ProgramWindows::ShowBackground()
 {
-    if (frmBack* open = OpenWindow(back_)) return *open;
-    back_ = std::make_unique<frmBack>(context_);
-    back_->Open();
-    return *back_;
+    return ShowOnce(back_, context_);
 }

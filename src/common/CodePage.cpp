@@ -93,3 +93,8 @@ std::size_t Utf8CharacterLength(std::string_view text, std::size_t pos)
     const std::size_t length = lead >= 0xF0 ? 4 : lead >= 0xE0 ? 3 : lead >= 0xC0 ? 2 : 1;
     return std::min(length, text.size() - pos);
 }
+
+bool FitsCp1252(std::string_view text)
+{
+    return Cp1252ToUtf8(Utf8ToCp1252(text)) == text;
+}

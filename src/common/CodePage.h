@@ -16,3 +16,7 @@ std::string Utf8ToCp1252(std::string_view text);
 // The byte length of the UTF-8 character at `pos`, as its lead byte gives it, cut to the bytes
 // that are left; a stray byte counts as one character. For walking text character by character.
 std::size_t Utf8CharacterLength(std::string_view text, std::size_t pos);
+
+// True when the UTF-8 text comes back unchanged from Windows-1252: every character is one of
+// 1252's and the sequences are well formed.
+bool FitsCp1252(std::string_view text);

@@ -22,9 +22,9 @@ bool IsLetterOrDigit1252(unsigned char c)
 // A character 1252 cannot hold comes back as "?"; INI reads trim control characters.
 bool Storable(const std::string& text)
 {
-    const std::string cp1252 = Utf8ToCp1252(text);
-    if (Cp1252ToUtf8(cp1252) != text) return false;
-    for (const char c : cp1252) {
+    if (!FitsCp1252(text)) return false;
+    // Control characters are single bytes, the same in UTF-8 and in 1252.
+    for (const char c : text) {
         const auto byte = static_cast<unsigned char>(c);
         if (byte < 32 || byte == 127) return false;
     }

@@ -20,7 +20,6 @@
 #include <QPushButton>
 #include <QSignalBlocker>
 #include <QTimer>
-#include <QVBoxLayout>
 
 namespace {
 
@@ -87,16 +86,6 @@ frmBanner::frmBanner(ProgramContext& context, BannerLine line, QWidget* parent)
     Timer1->setObjectName(QStringLiteral("Timer1"));
     Timer1->setInterval(kClipboardInterval);
 
-    auto* addRemove = new QVBoxLayout;
-    addRemove->addStretch();
-    addRemove->addWidget(ccXPButton4);
-    addRemove->addWidget(ccXPButton3);
-    addRemove->addStretch();
-    auto* moves = new QVBoxLayout;
-    moves->addStretch();
-    moves->addWidget(ccXPButton5);
-    moves->addWidget(ccXPButton6);
-    moves->addStretch();
     auto* fields = new QGridLayout;
     fields->addWidget(lblLink, 0, 0);
     fields->addWidget(txtLink, 0, 1);
@@ -106,9 +95,9 @@ frmBanner::frmBanner(ProgramContext& context, BannerLine line, QWidget* parent)
     auto* grid = new QGridLayout(this);
     grid->setSizeConstraint(QLayout::SetFixedSize);
     grid->addWidget(lstFoundBanners, 0, 0);
-    grid->addLayout(addRemove, 0, 1);
+    grid->addLayout(ButtonPair(ccXPButton4, ccXPButton3), 0, 1);
     grid->addWidget(lstBanners, 0, 2);
-    grid->addLayout(moves, 0, 3);
+    grid->addLayout(ButtonPair(ccXPButton5, ccXPButton6), 0, 3);
     grid->addWidget(cmdLoadBanners, 1, 0);
     grid->addWidget(picBanner, 2, 0, 1, 4);
     grid->addLayout(fields, 3, 0, 1, 4);
@@ -172,12 +161,7 @@ void frmBanner::LoadBanner(const std::string& name, const std::string& picture)
     txtLink->setText(Text(text.link));
     txtInfo->setText(Text(text.info));
     // A banner whose picture is gone shows an empty preview.
-    const QPixmap pixmap(picture.empty() ? QString() : Text(picture));
-    const QSize room = picBanner->contentsRect().size();
-    if (!pixmap.isNull() && (pixmap.width() > room.width() || pixmap.height() > room.height()))
-        picBanner->setPixmap(pixmap.scaled(room, Qt::KeepAspectRatio, Qt::SmoothTransformation));
-    else
-        picBanner->setPixmap(pixmap);
+    ShowPictureWhole(*picBanner, QPixmap(picture.empty() ? QString() : Text(picture)));
     m_changed = false;
 }
 

@@ -1,6 +1,7 @@
 // The controls of one column of the column editor.
 #include "editor/ColumnGroup.h"
 
+#include "common/gui/ListHelpers.h"
 #include "controls/XPButton.h"
 #include "editor/ColumnListWidget.h"
 #include "editor/MainWindowTexts.h"
@@ -132,11 +133,7 @@ void ColumnGroup::ShowPicture(const QPixmap& picture)
 {
     // Before the window was first shown the box has not got its size yet.
     layout()->activate();
-    const QSize room = picLogo->contentsRect().size();
-    if (picture.width() > room.width() || picture.height() > room.height())
-        picLogo->setPixmap(picture.scaled(room, Qt::KeepAspectRatio, Qt::SmoothTransformation));
-    else
-        picLogo->setPixmap(picture);
+    ShowPictureWhole(*picLogo, picture);
 }
 
 void ColumnGroup::ClearPicture()

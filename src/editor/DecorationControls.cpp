@@ -4,6 +4,7 @@
 
 #include <QFont>
 #include <QListWidget>
+#include <QVBoxLayout>
 
 namespace {
 
@@ -37,6 +38,16 @@ ccXPButton* MakeArrowButton(const char* name, const char* glyph, QWidget* parent
     font.setPointSizeF(font.pointSizeF() * 1.4);
     button->setFont(font);
     return button;
+}
+
+QVBoxLayout* ButtonPair(ccXPButton* upper, ccXPButton* lower)
+{
+    auto* pair = new QVBoxLayout;
+    pair->addStretch();
+    pair->addWidget(upper);
+    pair->addWidget(lower);
+    pair->addStretch();
+    return pair;
 }
 
 void OnClickAndDoubleClick(ccXPButton& button, QWidget& receiver, std::function<void()> action)

@@ -7,6 +7,7 @@
 #include <functional>
 
 class QListWidget;
+class QVBoxLayout;
 class QWidget;
 class ccXPButton;
 
@@ -25,6 +26,9 @@ QListWidget* MakeDecorationList(const char* name, int width, int height, QWidget
 
 // A square button with one of the arrow glyphs, drawn large enough to be read.
 ccXPButton* MakeArrowButton(const char* name, const char* glyph, QWidget* parent);
+
+// The two buttons stacked and centred upright, as the arrow pairs stand between the lists.
+QVBoxLayout* ButtonPair(ccXPButton* upper, ccXPButton* lower);
 
 // Runs `action` on a click and once more on a double click, as the up and down buttons do.
 void OnClickAndDoubleClick(ccXPButton& button, QWidget& receiver, std::function<void()> action);

@@ -10,7 +10,6 @@
 
 #include <QGridLayout>
 #include <QListWidget>
-#include <QVBoxLayout>
 
 namespace {
 
@@ -43,23 +42,13 @@ frmHead::frmHead(ProgramContext& context, QWidget* parent)
 
     Frame1 = new PictureChoice(QString::fromUtf8(kWallpaperFrame), QString::fromUtf8(kUseWallpaper), this);
 
-    auto* addRemove = new QVBoxLayout;
-    addRemove->addStretch();
-    addRemove->addWidget(ccXPButton3);
-    addRemove->addWidget(ccXPButton2);
-    addRemove->addStretch();
-    auto* moves = new QVBoxLayout;
-    moves->addStretch();
-    moves->addWidget(ccXPButton4);
-    moves->addWidget(ccXPButton5);
-    moves->addStretch();
 
     auto* grid = new QGridLayout(this);
     grid->setSizeConstraint(QLayout::SetFixedSize);
     grid->addWidget(File1, 0, 0);
-    grid->addLayout(addRemove, 0, 1);
+    grid->addLayout(ButtonPair(ccXPButton3, ccXPButton2), 0, 1);
     grid->addWidget(List1, 0, 2);
-    grid->addLayout(moves, 0, 3);
+    grid->addLayout(ButtonPair(ccXPButton4, ccXPButton5), 0, 3);
     grid->addWidget(Frame1, 1, 0, 1, 4);
     grid->addWidget(ccXPButton1, 2, 0, 1, 4, Qt::AlignRight);
 

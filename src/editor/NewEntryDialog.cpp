@@ -226,12 +226,7 @@ void frmNewEntry::ShowLogo(const QString& file)
         ClearLogo();
         return;
     }
-    // A logo larger than the box is shown whole, scaled down; smaller ones at their own size.
-    const QSize room = picLogo->contentsRect().size();
-    if (logo.width() > room.width() || logo.height() > room.height())
-        picLogo->setPixmap(logo.scaled(room, Qt::KeepAspectRatio, Qt::SmoothTransformation));
-    else
-        picLogo->setPixmap(logo);
+    ShowPictureWhole(*picLogo, logo);
     lblLogo->hide();
     SetLogoPresent(true);
 }

@@ -23,3 +23,12 @@ TEST(CodePage, WritesUnencodableCharactersAsQuestionMarks)
     EXPECT_EQ(Utf8ToCp1252("\xC3" "A"), "?A");                   // broken sequence keeps the next letter
     EXPECT_EQ(Utf8ToCp1252("\xFF"), "?");
 }
+
+TEST(CodePage, FitsOnlyTextThatComesBackUnchanged)
+{
+    EXPECT_TRUE(FitsCp1252(""));
+    EXPECT_TRUE(FitsCp1252("Café 2€ Müller"));
+    EXPECT_FALSE(FitsCp1252("a\xE2\x86\x92" "b"));  // → arrow
+    EXPECT_FALSE(FitsCp1252("a?\xC3"));              // broken sequence
+    EXPECT_FALSE(FitsCp1252("\xC5\x81odz"));         // Ł, outside 1252
+}

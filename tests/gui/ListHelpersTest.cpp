@@ -197,3 +197,24 @@ TEST(TilePicture, ANullTileOrEmptyTargetLeavesTheTargetEmpty)
     TilePicture(flat, PatternTile());
     EXPECT_TRUE(flat.pixmap().isNull());
 }
+
+TEST(ShowPictureWhole, ALargerPictureIsScaledDownIntoTheFrameAndASmallerOneKeepsItsSize)
+{
+    QLabel target;
+    target.setFrameStyle(QFrame::Box | QFrame::Plain);
+    target.setLineWidth(2);
+    target.resize(24, 14);  // 20 x 10 inside the frame
+
+    QPixmap wide(80, 20);
+    wide.fill(Qt::red);
+    ShowPictureWhole(target, wide);
+    EXPECT_EQ(target.pixmap().size(), QSize(20, 5));
+
+    QPixmap small(6, 4);
+    small.fill(Qt::blue);
+    ShowPictureWhole(target, small);
+    EXPECT_EQ(target.pixmap().size(), QSize(6, 4));
+
+    ShowPictureWhole(target, QPixmap());
+    EXPECT_TRUE(target.pixmap().isNull());
+}

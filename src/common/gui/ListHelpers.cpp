@@ -113,3 +113,12 @@ void TilePicture(QLabel& target, const QPixmap& tile)
     }
     target.setPixmap(canvas);
 }
+
+void ShowPictureWhole(QLabel& target, const QPixmap& picture)
+{
+    const QSize room = target.contentsRect().size();
+    if (picture.width() > room.width() || picture.height() > room.height())
+        target.setPixmap(picture.scaled(room, Qt::KeepAspectRatio, Qt::SmoothTransformation));
+    else
+        target.setPixmap(picture);
+}

@@ -1,5 +1,5 @@
 // List operations shared by the windows: moving the selected item up, down or into another list,
-// and tiling a picture over a picture field.
+// and showing a picture in a picture field, whole or tiled.
 #pragma once
 
 #include <QString>
@@ -34,3 +34,7 @@ void ListMoveItem(QListWidget& source, QListWidget& target);
 // replacing the target's pixmap; the last row and column of tiles are cut at the edge. A null or
 // empty tile leaves the target empty.
 void TilePicture(QLabel& target, const QPixmap& tile);
+
+// Shows the picture in the target at its own size, or scaled down (keeping its proportions) to
+// fit the target's contents when it is larger. A null picture empties the target.
+void ShowPictureWhole(QLabel& target, const QPixmap& picture);
