@@ -106,15 +106,20 @@ void frmNewPage::CreateNewPage()
     }
 
     const std::string page = name.toStdString();
-    PageState next = context_.Page;
-    SetPageNames(context_.Paths, page, next);
-    MakePageFolders(next);
-    if (FileExists(next.PageFile)) {
+    PageState named;
+    SetPageNames(context_.Paths, page, named);
+    MakePageFolders(named);
+    if (FileExists(named.PageFile)) {
         ShowMessage(QString::fromUtf8(kPageExists), kMessageInformation);
         BackToNameField();
         return;
     }
 
+    // The background window stores into the open page as it closes, so the new page is made
+    // from the open one only afterwards.
+    emit pageChanging();
+    PageState next = context_.Page;
+    SetPageNames(context_.Paths, page, next);
     next.Columns = 3;
     context_.Page = next;  // pictures and their flags stay those of the page open before
     CreatePageFile(context_.Paths, page);

@@ -25,6 +25,11 @@ public:
     // editor comes back; at start-up, with no editor to come back to, the program ends.
     void reject() override;
 
+signals:
+    // Right before the new page replaces the open one, so that the windows working on the open
+    // page can close while it is still theirs.
+    void pageChanging();
+
 protected:
     void showEvent(QShowEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;

@@ -6,6 +6,7 @@
 #include "common/SystemFolders.h"
 #include "common/gui/DesktopServices.h"
 #include "common/gui/WindowHelpers.h"
+#include "document/EntryStore.h"
 #include "output/PageGenerator.h"
 #include "output/StartPage.h"
 
@@ -44,6 +45,9 @@ FirstWindow ProgramWindows::StartUp(const QString& programFile)
     InitFileHandling(context_.Paths);
     InitFolders(context_.Paths);
     RemoveLeftoverTempFiles(context_.Paths);
+    // A cut-out left by an earlier run must never become the logo of a new entry.
+    RemoveCaptureLeftovers(context_.Paths);
+    connect(qApp, &QCoreApplication::aboutToQuit, this, [this] { RemoveCaptureLeftovers(context_.Paths); });
     context_.NewPageFromEditor = false;
     SetDefaultTitle(QString::fromStdString(context_.Paths.Title));
 
@@ -76,6 +80,7 @@ frmStart& ProgramWindows::ShowStartWindow()
     if (!start_) {
         start_ = new frmStart(context_, *editor_);
         connect(start_, &QDialog::finished, this, [this] { start_.clear(); });
+        connect(start_, &frmStart::pageChanging, this, &ProgramWindows::ClosePageWindows);
     }
     start_->FillPageList();
     start_->show();
@@ -89,6 +94,7 @@ frmNewPage& ProgramWindows::ShowNewPageDialog()
     if (!newPage_) {
         newPage_ = new frmNewPage(context_, *editor_);
         connect(newPage_, &QDialog::finished, this, [this] { newPage_.clear(); });
+        connect(newPage_, &frmNewPage::pageChanging, this, &ProgramWindows::ClosePageWindows);
     }
     newPage_->show();
     newPage_->raise();
@@ -231,4 +237,12 @@ frmBanner& ProgramWindows::ShowFooterEditor()
 frmBack& ProgramWindows::ShowBackground()
 {
     return ShowOnce(back_, context_);
+}
+
+void ProgramWindows::ClosePageWindows()
+{
+    const std::initializer_list<QWidget*> windows{head_.get(), banner_.get(), footer_.get(), back_.get(), link_.data()};
+    for (QWidget* window : windows) {
+        if (window && window->isVisible()) window->close();
+    }
 }

@@ -72,6 +72,11 @@ public:
     frmBanner& ShowBannerEditor();
     frmBanner& ShowFooterEditor();
     frmBack& ShowBackground();
+    // Before another page is opened or created: the decoration windows and the link dialog close
+    // as their title bars close them, so that none writes into the next page (the background
+    // window stores its choice into its own page, the others drop what was not stored).
+    void ClosePageWindows();
+
     frmHead* HeaderEditor() const { return head_.get(); }
     frmBanner* BannerEditor() const { return banner_.get(); }
     frmBanner* FooterEditor() const { return footer_.get(); }

@@ -72,6 +72,7 @@ void frmStart::OpenPickedPage()
     const std::string name = item && item->isSelected() ? item->text().toStdString() : std::string();
     if (name.empty()) return;
 
+    emit pageChanging();
     ColumnLists columns;
     StartPageMarks marks = editor_.Marks();
     OpenPageFromList(context_.Paths, name, context_.Page, columns, marks);

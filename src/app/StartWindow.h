@@ -28,6 +28,11 @@ public:
     // came up at start-up, before the editor was ever shown, the program ends.
     void reject() override;
 
+signals:
+    // Right before the picked page replaces the open one, so that the windows working on the
+    // open page can close while it is still theirs.
+    void pageChanging();
+
 protected:
     void showEvent(QShowEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;

@@ -69,6 +69,11 @@ bool DeleteCapturedLogo(const AppPaths& paths)
     return !FileExists(captured) ? true : RemoveFile(captured) && !FileExists(captured);
 }
 
+void RemoveCaptureLeftovers(const AppPaths& paths)
+{
+    for (const char* name : {kCapturedLogoName, kCaptureBitmapName}) RemoveFile(paths.LibraryFolder + name);
+}
+
 bool StoreLinkEdit(const AppPaths& paths, const PageState& page, const LinkEdit& edit)
 {
     if (edit.link == edit.linkBefore && edit.info == edit.infoBefore) return false;

@@ -11,6 +11,8 @@ struct PageState;
 
 // The logo the capture leaves in the library until an entry takes it.
 inline constexpr const char* kCapturedLogoName = "_temp.jpg";
+// The cut-out as a bitmap, kept by the capture until its JPEG exists.
+inline constexpr const char* kCaptureBitmapName = "_temp.bmp";
 
 // True when a copied text is an address to take: it begins with "http://", "https://", "www."
 // or "file://", without regard to case (the banner windows' IsPastedLink).
@@ -45,6 +47,10 @@ void StoreNewEntry(const AppPaths& paths, const PageState& page, const NewEntry&
 
 // Removes a captured logo that no entry took; true when none is left.
 bool DeleteCapturedLogo(const AppPaths& paths);
+
+// Removes both files of a capture from the library, left by a run that was killed or whose new
+// entry dialog was never closed; the window program does it as it starts and as it ends.
+void RemoveCaptureLeftovers(const AppPaths& paths);
 
 struct LinkEdit {
     std::string entryName;

@@ -20,7 +20,6 @@ namespace {
 const char* const kTooSmallMessage = "Klicken und mit gedrückter Maustaste über das Logo bewegen  ";
 const char* const kNoSnapshotMessage = "Der Bildschirm konnte nicht aufgenommen werden.  ";
 const char* const kOverwriteQuestion = "Soll die vorhandene Grafikdatei '%1' überschrieben werden ?   \r\n";
-const char* const kTempBitmap = "_temp.bmp";
 
 } // namespace
 
@@ -89,12 +88,12 @@ void LogoCapture::Escaped()
 void LogoCapture::RemoveTempFiles()
 {
     QFile::remove(LibraryFile(kCapturedLogoName));
-    QFile::remove(LibraryFile(kTempBitmap));
+    QFile::remove(LibraryFile(kCaptureBitmapName));
 }
 
 bool LogoCapture::MakeJpeg(const QImage& cutOut)
 {
-    const QString bitmap = LibraryFile(kTempBitmap);
+    const QString bitmap = LibraryFile(kCaptureBitmapName);
     const QString jpegFile = LibraryFile(kCapturedLogoName);
     // A program folder whose library was never made still gets its logo.
     std::string library = m_context.Paths.LibraryFolder;
