@@ -2,8 +2,11 @@
 
 #include "common/AppPaths.h"
 #include "common/Files.h"
+#include "common/FileIo.h"
 #include "common/Ini.h"
+#include "common/IniLines.h"
 #include "common/NameRules.h"
+#include "document/PageDecorations.h"
 
 #include <algorithm>
 #include <charconv>
@@ -163,6 +166,20 @@ void OpenPageFromList(const AppPaths& paths, const std::string& name, PageState&
     page.Columns = ParseColumns(ReadPage(page, "Main", "Columns", "3"), page.Columns);
     ReadColumns(page, columns);
     ReadMarks(page, marks);
+}
+
+bool HoldsLinkPage(const std::string& pageFile)
+{
+    const std::optional<std::string> text = ReadWholeFile(pageFile);
+    if (!text) return false;
+    std::vector<std::string> pageSections = {"Main", kHeaderSection, kBannerSection, kFooterSection};
+    for (int column = 1; column <= kColumnCount; ++column) pageSections.push_back(ColumnSection(column));
+    for (const IniLine& line : ScanIniLines(*text)) {
+        if (line.kind != IniLineKind::Section) continue;
+        for (const std::string& section : pageSections)
+            if (IniNamesEqual(line.name, section)) return true;
+    }
+    return false;
 }
 
 bool CreatePageFile(const AppPaths& paths, const std::string& name)

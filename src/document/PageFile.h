@@ -63,6 +63,10 @@ void OpenPageAtStartUp(const AppPaths& paths, const std::string& name, PageState
 void OpenPageFromList(const AppPaths& paths, const std::string& name, PageState& page,
                       ColumnLists& columns, StartPageMarks& marks);
 
+// True when the file holds any section of a link page: Main, Spalte1 to Spalte6, DirectSearch,
+// Banner or Footer (names without regard to case). Another INI file, or an empty one, holds none.
+bool HoldsLinkPage(const std::string& pageFile);
+
 // Creates the page file with [Main] Columns=3.
 bool CreatePageFile(const AppPaths& paths, const std::string& name);
 

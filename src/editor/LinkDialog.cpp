@@ -26,7 +26,8 @@ frmLink::frmLink(ProgramContext& context, frmMain& editor, QWidget* parent)
     setObjectName("frmLink");
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowFlags(Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
-    setWindowTitle(QString());
+    // No caption: an empty title would get the program's name.
+    setWindowTitle(QStringLiteral(" "));
     setFixedSize(kClientWidth, kClientHeight);
 
     const char* const labels[] = {kLinkLabel, kInfoLabel};

@@ -416,6 +416,16 @@ void frmNewEntry::closeEvent(QCloseEvent* event)
     event->accept();
 }
 
+void frmNewEntry::keyPressEvent(QKeyEvent* event)
+{
+    // QDialog would reject on Escape, and so close.
+    if (event->key() == Qt::Key_Escape) {
+        event->accept();
+        return;
+    }
+    QDialog::keyPressEvent(event);
+}
+
 bool frmNewEntry::FilterNameKey(QEvent* event)
 {
     // Typed keys pass the name filter before they reach the box.

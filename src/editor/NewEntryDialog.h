@@ -20,7 +20,8 @@ public:
 
     // "Übernehmen" (also Enter in the name and link boxes).
     void AcceptEntry();
-    // "Abbrechen"; the title bar's close button and Escape do the same.
+    // "Abbrechen"; the title bar's close button does the same. Escape does nothing: one key
+    // (or the repeat of the one held to end a capture) would throw away what was typed.
     void CancelEntry();
     // Hides the dialog and asks for a capture (captureRequested) or for the library browser.
     void StartCapture();
@@ -51,6 +52,7 @@ signals:
 protected:
     void showEvent(QShowEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
     bool event(QEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 

@@ -2,6 +2,7 @@
 
 #include "common/AppPaths.h"
 #include "common/Files.h"
+#include "common/ToolkitOptions.h"
 #include "document/PageFile.h"
 #include "document/StartUp.h"
 #include "output/PageGenerator.h"
@@ -38,6 +39,8 @@ int Generate(const AppPaths& paths, const std::string& name, std::ostream& err)
         err << "Pinwall-Builder: Die Link-Seite \"" << name << "\" gibt es nicht.\n";
         return kExitFailure;
     }
+    // Asked before the columns are stored into the file, which gives it sections of its own.
+    const bool holdsPage = HoldsLinkPage(page.PageFile);
     ColumnLists columns;
     StartPageMarks marks;
     OpenPageAtStartUp(paths, name, page, columns, marks);
@@ -46,6 +49,10 @@ int Generate(const AppPaths& paths, const std::string& name, std::ostream& err)
         err << "Pinwall-Builder: " << kPageWriteErrorMessage << page.PageFolder << "index.html\n";
         return kExitFailure;
     }
+    // Written all the same, as the button writes it; but a script should hear of the empty page.
+    if (!holdsPage)
+        err << "Pinwall-Builder: Die Seitendatei " << page.PageFile
+            << " enthält keine Link-Seite; index.html wurde leer geschrieben.\n";
     return 0;
 }
 
@@ -56,7 +63,15 @@ Command ParseCommandLine(const std::vector<std::string>& args)
     Command command;
     bool ours = false;
     for (const std::string& arg : args) ours = ours || IsOurs(arg);
-    if (!ours) return command;
+    if (!ours) {
+        // A mistyped option must not open the windows: a script that calls the program would wait.
+        const std::string unknown = FirstUnknownOption(args);
+        if (!unknown.empty()) {
+            command.kind = CommandKind::Error;
+            command.error = "unbekannte Option " + unknown;
+        }
+        return command;
+    }
 
     const std::string& first = args.front();
     command.kind = CommandKind::Error;
@@ -65,7 +80,8 @@ Command ParseCommandLine(const std::vector<std::string>& args)
             command.kind = CommandKind::Generate;
             command.page = args[1];
         } else {
-            command.error = args.size() < 2 ? "--generate braucht den Namen einer Seite" : "zu viele Argumente";
+            const bool named = args.size() >= 2 && !args[1].empty();
+            command.error = named ? "zu viele Argumente" : "--generate braucht den Namen einer Seite";
         }
         return command;
     }

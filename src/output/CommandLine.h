@@ -18,7 +18,7 @@ struct Command {
 };
 
 // `args` without the program's own name. Arguments that are none of ours are left to the
-// window toolkit (-platform, -style ...); ours stand alone.
+// window toolkit (-platform, -style ...), except options it does not take either; ours stand alone.
 Command ParseCommandLine(const std::vector<std::string>& args);
 
 // Runs a command other than Windows for the program file as start-up takes it (after

@@ -10,10 +10,13 @@
 TEST(CommandLine, OurOptionsStandAloneAndTheToolkitsPassThrough)
 {
     EXPECT_EQ(ParseCommandLine({}).kind, CommandKind::Windows);
-    EXPECT_EQ(ParseCommandLine({"-platform", "offscreen"}).kind, CommandKind::Windows);
+    for (const std::vector<std::string>& toolkit : std::vector<std::vector<std::string>>{
+             {"-platform", "offscreen"}, {"--style", "-x"}, {"-style=Fusion", "-reverse"}, {"--webEngineArgs", "--x"}})
+        EXPECT_EQ(ParseCommandLine(toolkit).kind, CommandKind::Windows) << toolkit.front();
     EXPECT_EQ(ParseCommandLine({"--generate", "Meine Seite"}).page, "Meine Seite");
     for (const std::vector<std::string>& wrong : std::vector<std::vector<std::string>>{
-             {"--generate", ""}, {"--generate", "A", "B"}, {"--list", "A"}, {"-x", "--list"}})
+             {"--generate", ""}, {"--generate", "A", "B"}, {"--list", "A"}, {"-x", "--list"}, {"--generat", "A"},
+             {"-platform", "offscreen", "--bogus"}, {"-stile=Fusion"}})
         EXPECT_EQ(ParseCommandLine(wrong).kind, CommandKind::Error) << wrong.front() << " " << wrong.size();
 }
 
@@ -40,8 +43,12 @@ TEST_F(RunCommandTest, ListHelpAndVersionWriteToStandardOutput)
     EXPECT_EQ(out.str(), "Pinwall-Builder 1.0.0\n");
     EXPECT_EQ(Run({"--help"}), 0);
     EXPECT_NE(out.str().find("--generate SEITE"), std::string::npos);
-    EXPECT_EQ(Run({"--generate"}), 2);
-    EXPECT_NE(err.str().find("braucht den Namen"), std::string::npos);
+    for (const std::vector<std::string>& unnamed : std::vector<std::vector<std::string>>{{"--generate"}, {"--generate", ""}}) {
+        EXPECT_EQ(Run(unnamed), 2);
+        EXPECT_TRUE(err.str().starts_with("Pinwall-Builder: --generate braucht den Namen einer Seite\nAufruf:"));
+    }
+    EXPECT_EQ(Run({"--bogus"}), 2);
+    EXPECT_TRUE(err.str().starts_with("Pinwall-Builder: unbekannte Option --bogus\nAufruf:"));
 }
 
 TEST_F(RunCommandTest, GenerateWritesThePageOrSaysWhyNot)
@@ -54,6 +61,13 @@ TEST_F(RunCommandTest, GenerateWritesThePageOrSaysWhyNot)
     EXPECT_NE(html.find("<a href=\"http://192.0.2.7/wetter\" target=\"_blank\">Wetter</a>"), std::string::npos);
     EXPECT_TRUE(html.ends_with("</HTML>\r\n\r\n"));
     EXPECT_EQ(ReadIni("Spalte2", "Count", program.dir.Path("PnwFiles/Home.pnw")), "0") << "all six columns stored";
+
+    // A page file without any section of a link page still gives a page, but says so.
+    program.dir.Put("PnwFiles/Notiz.pnw", "[Notiz]\r\nText=keine Seite\r\n");
+    EXPECT_EQ(Run({"--generate", "Notiz"}), 0);
+    EXPECT_EQ(err.str(), "Pinwall-Builder: Die Seitendatei " + program.dir.Path("PnwFiles/Notiz.pnw") +
+                             " enthält keine Link-Seite; index.html wurde leer geschrieben.\n");
+    EXPECT_TRUE(program.dir.Has("Pinwall/Notiz/index.html"));
 
     for (const char* missing : {"Nirgends", "../PnwFiles/Home"}) {
         EXPECT_EQ(Run({"--generate", missing}), 1);

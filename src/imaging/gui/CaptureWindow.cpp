@@ -212,8 +212,12 @@ void frmCaptureRectangle::leaveEvent(QEvent* event)
 
 bool frmCaptureRectangle::eventFilter(QObject* watched, QEvent* event)
 {
-    if (event->type() == QEvent::KeyPress && static_cast<QKeyEvent*>(event)->key() == Qt::Key_Escape)
-        m_escapeSeen = true;
+    const QEvent::Type type = event->type();
+    if ((type == QEvent::KeyPress || type == QEvent::KeyRelease) && static_cast<QKeyEvent*>(event)->key() == Qt::Key_Escape) {
+        if (type == QEvent::KeyPress) m_escapeSeen = true;
+        // The Escape that ends the capture is the capture's own: no other window acts on it.
+        if (watched != this && watched != windowHandle()) return true;
+    }
     return QWidget::eventFilter(watched, event);
 }
 
