@@ -5,6 +5,7 @@
 #include "app/ProgramWindows.h"
 #include "app/StartWindow.h"
 #include "common/Ini.h"
+#include "controls/XPButton.h"
 #include "editor/BackWindow.h"
 #include "editor/BannerWindow.h"
 #include "editor/ColumnListWidget.h"
@@ -56,19 +57,14 @@ protected:
         return window ? window->findChild<QListWidget*>(list)->count() : -1;
     }
     std::string PageText() const { return dir.Take("PnwFiles/Home.pnw"); }
-    // "gespeicherte Link-Seite laden" with the page picked in the start window.
-    void Load(const char* page)
+    // "gespeicherte Link-Seite laden" with the page picked in the start window, or a new page.
+    void OpenPage(const std::string& page, bool load)
     {
-        Choose({"mnuLoad"});
-        QListWidget* list = windows.StartWindow()->PageList();
-        list->setCurrentItem(list->findItems(page, Qt::MatchExactly).front());
-        windows.StartWindow()->OpenPickedPage();
-    }
-    void Create(const QString& page)
-    {
-        Choose({"mnuNew"});
-        windows.NewPageDialog()->NameField()->setText(page);
-        windows.NewPageDialog()->CreateNewPage();
+        Choose({load ? "mnuLoad" : "mnuNew"});
+        QListWidget* list = load ? windows.StartWindow()->PageList() : nullptr;
+        if (load) list->setCurrentItem(list->findItems(QString::fromStdString(page), Qt::MatchExactly).front());
+        load ? windows.StartWindow()->OpenPickedPage() : windows.NewPageDialog()->NameField()->setText(QString::fromStdString(page));
+        if (!load) windows.NewPageDialog()->CreateNewPage();
     }
 
     ScratchFolder dir;
@@ -125,52 +121,41 @@ TEST_F(DecorationMenusTest, EndingTheProgramStoresNothingOfTheOpenWindows)
 TEST_F(DecorationMenusTest, AnotherPageOpenedOrCreatedClosesThePagesWindowsFirst)
 {
     dir.Put("PnwFiles/Reise.pnw", "[Main]\r\nColumns=2\r\n");
-    struct PageWindow {
-        const char* name;
-        std::function<QWidget*()> open;       // on Home, with a choice made and not yet stored
-        std::function<void(QWidget*)> store;  // how the window stores while it is open
-        bool storesOnClose;
-    };
-    const std::vector<PageWindow> pageWindows = {
-        {"header", [this] { Choose({"mnuHead"}); windows.HeaderEditor()->findChild<QListWidget*>("List1")->clear(); return windows.HeaderEditor(); },
-         [](QWidget* w) { static_cast<frmHead*>(w)->Store(); }, false},
-        {"banner", [this] { Choose({"mnuBanner"}); windows.BannerEditor()->findChild<QListWidget*>("lstBanners")->clear(); return windows.BannerEditor(); },
-         [](QWidget* w) { static_cast<frmBanner*>(w)->Store(); }, false},
-        {"footer", [this] { Choose({"mnuFoot"}); windows.FooterEditor()->findChild<QListWidget*>("lstBanners")->clear(); return windows.FooterEditor(); },
-         [](QWidget* w) { static_cast<frmBanner*>(w)->Store(); }, false},
-        {"background", [this] {
-             Choose({"mnuBack"});
-             QListWidget& pictures = *windows.Background()->Choice()->Pictures();
-             pictures.setCurrentRow(1 - pictures.currentRow());  // the other of its two pictures
-             return windows.Background(); },
-         [](QWidget* w) { w->close(); }, true},
-        {"link", [this] {
-             windows.Editor().ColumnList(0)->setCurrentRow(0);
-             windows.Editor().PickEntry(0, Qt::LeftButton);
-             QTest::mousePress(windows.Editor().LinkField(0), Qt::LeftButton);
-             windows.LinkDialog()->findChild<QLineEdit*>("txtLink")->setText("http://anders.de");
-             return windows.LinkDialog(); },
-         [](QWidget* w) { static_cast<frmLink*>(w)->ApplyChange(); }, false},
-    };
+    const char* const menus[] = {"mnuHead", "mnuBanner", "mnuFoot", "mnuBack", nullptr};  // the link dialog last
     int created = 0;
-    for (const PageWindow& pageWindow : pageWindows) {
+    for (int w = 0; w < 5; ++w) {
         for (const bool load : {true, false}) {
-            SCOPED_TRACE(std::string(pageWindow.name) + (load ? " load" : " new"));
-            Load("Home");
+            SCOPED_TRACE(std::to_string(w) + (load ? " load" : " new"));
+            OpenPage("Home", true);
             QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);  // the last link dialog
-            QPointer<QWidget> window = pageWindow.open();
-            ASSERT_TRUE(window && window->isVisible());
+            QPointer<QWidget> window;
+            if (menus[w]) {  // a choice made and not yet stored: another row of its first list
+                Choose({menus[w]});
+                window = Opened()[w];
+                QListWidget& list = *window->findChild<QListWidget*>();
+                list.setCurrentRow(1 - list.currentRow());
+            } else {
+                windows.Editor().ColumnList(0)->setCurrentRow(0);
+                windows.Editor().PickEntry(0, Qt::LeftButton);
+                QTest::mousePress(windows.Editor().LinkField(0), Qt::LeftButton);
+                window = windows.LinkDialog();
+                window->findChild<QLineEdit*>("txtLink")->setText("http://anders.de");
+            }
             const std::string home = PageText();
 
-            const std::string next = load ? "PnwFiles/Reise.pnw" : "PnwFiles/Neu" + std::to_string(++created) + ".pnw";
-            load ? Load("Reise") : Create(QString::fromStdString(next.substr(9, next.size() - 13)));
-            ASSERT_TRUE(dir.Has(next));
-            const std::string nextBytes = dir.Take(next);
+            const std::string next = load ? "Reise" : "Neu" + std::to_string(++created);
+            OpenPage(next, load);
+            const std::string nextBytes = dir.Take("PnwFiles/" + next + ".pnw");
             QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
             EXPECT_TRUE(!window || !window->isVisible());
-            if (window && window->isVisible()) pageWindow.store(window);
-            EXPECT_EQ(dir.Take(next), nextBytes);
-            EXPECT_EQ(PageText() != home, pageWindow.storesOnClose);
+            // A window left open would store into the next page with its "Übernehmen" or its close.
+            if (window && window->isVisible()) {
+                for (ccXPButton* button : window->findChildren<ccXPButton*>())
+                    if (button->caption() == QStringLiteral("Übernehmen")) button->click();
+                if (window) window->close();
+            }
+            EXPECT_EQ(dir.Take("PnwFiles/" + next + ".pnw"), nextBytes);
+            EXPECT_EQ(PageText() != home, w == 3);  // only the background stores
         }
     }
 }
