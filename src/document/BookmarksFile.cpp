@@ -163,7 +163,9 @@ private:
                 break;
             else text += Content(child);
         }
-        return text;
+        const std::size_t begin = text.find_first_not_of(" \t\r\n");
+        if (begin == std::string::npos) return {};
+        return text.substr(begin, text.find_last_not_of(" \t\r\n") - begin + 1);
     }
 
     std::vector<BookmarkNode*> open_;
