@@ -106,23 +106,25 @@ bool WriteImportedEntry(const AppPaths& paths, const ImportItem& item, const Log
     const std::string stem = EntryFileStem(item.name);
     const std::string entryFile = paths.LibraryFolder + stem + ".web";
     const std::string logoFile = paths.LibraryFolder + stem + ".jpg";
-    if (!IsPlainFileName(stem + ".web") || FileExists(entryFile)) return false;
+    if (paths.LibraryFolder.empty() || !IsPlainFileName(stem + ".web") || FileExists(entryFile)) return false;
     std::string library = paths.LibraryFolder;
     MakePath(library);
 
     bool logoWritten = false;
     if (!FileExists(logoFile)) {
         const std::string jpeg = makeLogo ? makeLogo(item) : std::string();
-        logoWritten = !jpeg.empty() && WriteFileAtomically(logoFile, jpeg);
+        logoWritten = !jpeg.empty() && WriteFileAtomically(logoFile, jpeg, FolderSync::Later);
     }
     const bool written = WriteIniKeys({{kEntrySection, "Entry", item.name},
                                        {kEntrySection, "Link", item.link},
                                        {kEntrySection, "Image", stem + ".jpg"},
                                        {kEntrySection, "Info", item.info}},
-                                      entryFile);
+                                      entryFile, FolderSync::Later);
     if (!written && logoWritten) RemoveFile(logoFile);
     return written;
 }
+
+void FinishImport(const AppPaths& paths) { SyncFolderOf(paths.LibraryFolder + "x.web"); }
 
 ImportCounts CountImport(const std::vector<ImportItem>& items)
 {

@@ -43,8 +43,10 @@ using LogoMaker = std::function<std::string(const ImportItem& item)>;
 
 // Writes a new entry: "«stem».jpg" from the logo maker, then "«stem».web" with Entry, Link,
 // Image and Info in one write. Neither file replaces one that exists. False when the entry
-// file could not be written (a logo written for it is removed again).
+// file could not be written (a logo written for it is removed again). Each file reaches the
+// disk whole before it gets its name; FinishImport makes the names themselves last.
 bool WriteImportedEntry(const AppPaths& paths, const ImportItem& item, const LogoMaker& makeLogo);
+void FinishImport(const AppPaths& paths);
 
 struct ImportCounts {
     int added = 0;

@@ -78,6 +78,7 @@ int ImportBookmarks(const AppPaths& paths, const Command& command, const LogoMak
         if (!item.reason.empty()) out << '\t' << item.reason;
         out << '\n';
     }
+    if (!command.dryRun) FinishImport(paths);
     const ImportCounts counts = CountImport(items);
     out << counts.added - failed << " neu übernommen, " << counts.inLibrary << " schon in der Bibliothek, "
         << counts.duplicate << " doppelt, " << counts.skipped << " übersprungen.\n";
