@@ -4,6 +4,7 @@
 #include "common/ProgramHome.h"
 #include "common/gui/ProgramIcon.h"
 #include "common/gui/SingleInstance.h"
+#include "imaging/gui/BookmarkLogo.h"
 #include "output/CommandLine.h"
 
 #include <QApplication>
@@ -30,6 +31,13 @@ int main(int argc, char** argv)
 {
     std::vector<std::string> args(argv + (argc > 0 ? 1 : 0), argv + argc);
     const Command command = ParseCommandLine(args);
+    if (command.kind == CommandKind::ImportBookmarks) {
+        // The logos need fonts, not a display.
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+        QGuiApplication app(argc, argv);
+        const LogoMaker logo = [](const ImportItem& item) { return BookmarkLogoJpeg(item.bookmark->icon, item.name); };
+        return RunCommand(command, PrepareProgramHome(), std::cout, std::cerr, logo);
+    }
     if (command.kind != CommandKind::Windows) {
         // A core application: it needs no display and ignores the window copy's lock.
         QCoreApplication app(argc, argv);

@@ -67,7 +67,7 @@ constexpr std::string_view kTempMark = ".tmp~";
 
 } // namespace
 
-bool WriteFileAtomically(const std::string& path, std::string_view bytes)
+bool WriteFileAtomically(const std::string& path, std::string_view bytes, FolderSync sync)
 {
     static std::atomic<unsigned> counter{0};
     if (FsPath(path).filename().empty()) return false;
@@ -103,8 +103,14 @@ bool WriteFileAtomically(const std::string& path, std::string_view bytes)
         fs::remove(temp, ec);
         return false;
     }
-    SyncFolder(folder);
+    if (sync == FolderSync::Now) SyncFolder(folder);
     return true;
+}
+
+void SyncFolderOf(const std::string& path)
+{
+    const fs::path folder = FsPath(path).parent_path();
+    SyncFolder(folder.empty() ? fs::path(".") : folder);
 }
 
 std::optional<long> TempFileProcess(std::string_view fileName)

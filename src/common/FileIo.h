@@ -18,7 +18,11 @@ std::optional<std::string> ReadWholeFile(const std::string& path);
 // old file is then untouched and no temporary file is left behind. A read-only file (no write
 // bit set, or the access check refuses) is not replaced; a symbolic link is written through; a
 // writable file in a folder that is not writable is written in place.
-bool WriteFileAtomically(const std::string& path, std::string_view bytes);
+// `FolderSync::Later` leaves the folder's own sync (which makes the rename survive a power cut)
+// to the caller, who writes many files and syncs their folder once (SyncFolderOf).
+enum class FolderSync { Now, Later };
+bool WriteFileAtomically(const std::string& path, std::string_view bytes, FolderSync sync = FolderSync::Now);
+void SyncFolderOf(const std::string& path);
 
 // The id of the process that made a temporary file of WriteFileAtomically, from its name
 // ("«file name».tmp~«process id»-«number»"); nothing for any other name.

@@ -262,7 +262,7 @@ std::string ReadIni(std::string_view section, std::string_view key, const std::s
     return Cache().Read(file, section, key, defaultValue);
 }
 
-bool WriteIniKeys(const std::vector<IniKeyValue>& keys, const std::string& file)
+bool WriteIniKeys(const std::vector<IniKeyValue>& keys, const std::string& file, FolderSync sync)
 {
     const std::optional<std::string> old = ReadWholeFile(file);
     std::error_code ec;
@@ -285,7 +285,7 @@ bool WriteIniKeys(const std::vector<IniKeyValue>& keys, const std::string& file)
     }
     // Storing what the file already holds (the columns saved again unchanged) leaves it untouched.
     if (!text || text == old) return true;
-    const bool written = WriteFileAtomically(file, *text);
+    const bool written = WriteFileAtomically(file, *text, sync);
     Cache().Forget(file);
     return written;
 }

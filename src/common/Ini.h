@@ -3,6 +3,8 @@
 // against the file's size and time on every call; writes reach the file at once.
 #pragma once
 
+#include "common/FileIo.h"
+
 #include <string>
 #include <string_view>
 #include <vector>
@@ -28,7 +30,8 @@ struct IniKeyValue {
 
 // Writes the keys in order, with the same result as one WriteIni after the other, but reads
 // and replaces the file only once.
-bool WriteIniKeys(const std::vector<IniKeyValue>& keys, const std::string& file);
+// `sync` as for WriteFileAtomically.
+bool WriteIniKeys(const std::vector<IniKeyValue>& keys, const std::string& file, FolderSync sync = FolderSync::Now);
 
 // Removes every section whose header line begins with "[section]", with its lines.
 void DeleteIniSection(std::string section, const std::string& file);

@@ -3,6 +3,7 @@
 #include "common/AppPaths.h"
 #include "common/Files.h"
 #include "common/ToolkitOptions.h"
+#include "document/BookmarkTree.h"
 #include "document/PageFile.h"
 #include "document/StartUp.h"
 #include "output/PageGenerator.h"
@@ -21,12 +22,17 @@ const char* const kHelp =
     "  --generate SEITE  schreibt index.html der gespeicherten Seite SEITE mit ihren Bildern,\n"
     "                    wie \"Speichern / HTML erstellen\", ohne Fenster\n"
     "  --list            zeigt die gespeicherten Link-Seiten, eine je Zeile\n"
+    "  --import-bookmarks QUELLE [--dry-run]\n"
+    "                    übernimmt die Lesezeichen einer Lesezeichen-Datei (bookmarks.html) oder\n"
+    "                    eines Firefox- oder Chromium-Profilordners mit Logos in die Bibliothek;\n"
+    "                    mit --dry-run wird nur gezeigt, was geschähe\n"
     "  --version         zeigt die Version\n"
     "  --help            zeigt diese Hilfe\n";
 
 bool IsOurs(const std::string& arg)
 {
-    return arg == "--help" || arg == "-h" || arg == "--version" || arg == "--list" || arg == "--generate";
+    return arg == "--help" || arg == "-h" || arg == "--version" || arg == "--list" || arg == "--generate" ||
+           arg == "--import-bookmarks" || arg == "--dry-run";
 }
 
 // The page opened as start-up opens the last edited page, its columns stored as they are and
@@ -54,6 +60,36 @@ int Generate(const AppPaths& paths, const std::string& name, std::ostream& err)
         err << "Pinwall-Builder: Die Seitendatei " << page.PageFile
             << " enthält keine Link-Seite; index.html wurde leer geschrieben.\n";
     return 0;
+}
+
+// One line per bookmark in source order, then the counts. Each new entry is written before its
+// line is shown, so what the lines say stands in the library even when the run is stopped.
+int ImportBookmarks(const AppPaths& paths, const Command& command, const LogoMaker& makeLogo, std::ostream& out,
+                    std::ostream& err)
+{
+    const std::optional<BookmarkSourceKind> kind = DetectBookmarkSource(command.source);
+    const std::optional<BookmarkNode> tree = kind ? ReadBookmarks(*kind, command.source) : std::nullopt;
+    if (!tree) {
+        err << "Die Lesezeichen aus '" << command.source << "' konnten nicht gelesen werden.\n";
+        return kExitFailure;
+    }
+    LibraryIndex library = ReadLibraryIndex(paths.LibraryFolder);
+    const std::vector<ImportItem> items = PlanBookmarkImport(*tree, library);
+    int failed = 0;
+    for (const ImportItem& item : items) {
+        if (item.state == ImportState::New && !command.dryRun && !WriteImportedEntry(paths, item, makeLogo)) {
+            err << "Pinwall-Builder: Der Eintrag '" << item.name << "' konnte nicht geschrieben werden.\n";
+            ++failed;
+        }
+        out << ImportStateText(item.state) << '\t' << item.name << '\t' << item.link;
+        if (!item.reason.empty()) out << '\t' << item.reason;
+        out << '\n';
+    }
+    if (!command.dryRun) FinishImport(paths);
+    const ImportCounts counts = CountImport(items);
+    out << counts.added - failed << " neu übernommen, " << counts.inLibrary << " schon in der Bibliothek, "
+        << counts.duplicate << " doppelt, " << counts.skipped << " übersprungen.\n";
+    return failed == 0 ? 0 : kExitFailure;
 }
 
 } // namespace
@@ -85,6 +121,19 @@ Command ParseCommandLine(const std::vector<std::string>& args)
         }
         return command;
     }
+    if (first == "--import-bookmarks") {
+        const bool dryRun = args.size() == 3 && args[2] == "--dry-run";
+        if ((args.size() == 2 || dryRun) && !args[1].empty() && args[1] != "--dry-run") {
+            command.kind = CommandKind::ImportBookmarks;
+            command.source = args[1];
+            command.dryRun = dryRun;
+        } else {
+            command.error = args.size() < 2 || args[1].empty() || args[1] == "--dry-run"
+                                ? "--import-bookmarks braucht eine Lesezeichen-Datei oder einen Profilordner"
+                                : "zu viele Argumente";
+        }
+        return command;
+    }
     if (args.size() != 1) {
         command.error = IsOurs(first) ? "zu viele Argumente" : "unbekannte Option " + first;
         return command;
@@ -95,7 +144,8 @@ Command ParseCommandLine(const std::vector<std::string>& args)
     return command;
 }
 
-int RunCommand(const Command& command, const std::string& programFile, std::ostream& out, std::ostream& err)
+int RunCommand(const Command& command, const std::string& programFile, std::ostream& out, std::ostream& err,
+               const LogoMaker& makeLogo)
 {
     switch (command.kind) {
     case CommandKind::Windows:
@@ -111,12 +161,14 @@ int RunCommand(const Command& command, const std::string& programFile, std::ostr
         return 0;
     case CommandKind::List:
     case CommandKind::Generate:
+    case CommandKind::ImportBookmarks:
         break;
     }
     AppPaths paths;
     InitAppPaths(paths, programFile);
     InitFolders(paths);
     if (command.kind == CommandKind::Generate) return Generate(paths, command.page, err);
+    if (command.kind == CommandKind::ImportBookmarks) return ImportBookmarks(paths, command, makeLogo, out, err);
     for (const std::string& name : SavedPageNames(paths)) out << name << "\n";
     return 0;
 }

@@ -1,7 +1,9 @@
 // The command line of Pinwall-Builder. Without arguments it opens its windows; --help,
-// --version, --list and --generate PAGE do their work without a window or a display, so that a
-// script or a timer can write a page.
+// --version, --list, --generate PAGE and --import-bookmarks SOURCE do their work without a window
+// or a display, so that a script or a timer can write a page or fill the library.
 #pragma once
+
+#include "document/BookmarkImport.h"
 
 #include <iosfwd>
 #include <string>
@@ -9,11 +11,13 @@
 
 inline constexpr const char* kPinwallVersion = "1.0.0";
 
-enum class CommandKind { Windows, Help, Version, List, Generate, Error };
+enum class CommandKind { Windows, Help, Version, List, Generate, ImportBookmarks, Error };
 
 struct Command {
     CommandKind kind = CommandKind::Windows;
     std::string page;   // --generate: the page's name
+    std::string source;  // --import-bookmarks: the bookmarks file or profile folder
+    bool dryRun = false;  // --import-bookmarks … --dry-run: shows what it would do, writes nothing
     std::string error;  // Error: what is wrong with the arguments
 };
 
@@ -22,5 +26,7 @@ struct Command {
 Command ParseCommandLine(const std::vector<std::string>& args);
 
 // Runs a command other than Windows for the program file as start-up takes it (after
-// FindProgramHome and LayOutProgramFolder); returns the exit code.
-int RunCommand(const Command& command, const std::string& programFile, std::ostream& out, std::ostream& err);
+// FindProgramHome and LayOutProgramFolder); returns the exit code. `makeLogo` draws the logos of
+// imported bookmarks (a gui service); without it they get no logo file.
+int RunCommand(const Command& command, const std::string& programFile, std::ostream& out, std::ostream& err,
+               const LogoMaker& makeLogo = {});
