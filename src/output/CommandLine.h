@@ -7,8 +7,6 @@
 #include <string>
 #include <vector>
 
-inline constexpr const char* kPinwallVersion = "1.0.0";
-
 enum class CommandKind { Windows, Help, Version, List, Generate, Error };
 
 struct Command {
