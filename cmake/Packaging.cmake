@@ -40,16 +40,15 @@ set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION web)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-# Loaded at run time, so dpkg-shlibdeps cannot see them: the web engine's helper process runs the
-# preview; the Wayland platform plugin and the desktop portal serve a Wayland session.
-set(CPACK_DEBIAN_PACKAGE_DEPENDS "libqt6webenginecore6-bin")
+# Loaded at run time, so dpkg-shlibdeps cannot see them: the Wayland platform plugin and the
+# desktop portal (the screen snapshot there) serve a Wayland session. The web engine's helper
+# process comes with the web engine's own shlibs entry.
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-wayland, xdg-desktop-portal")
 set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
 set(CPACK_INSTALL_DEFAULT_DIRECTORY_PERMISSIONS
     OWNER_READ OWNER_WRITE OWNER_EXECUTE GROUP_READ GROUP_EXECUTE WORLD_READ WORLD_EXECUTE)
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "personal start page builder for the web browser")
-set(CPACK_DEBIAN_PACKAGE_DESCRIPTION "personal start page builder for the web browser
-Pinwall-Builder arranges links in two to six columns, each with a name, an
+set(CPACK_DEBIAN_PACKAGE_DESCRIPTION "Pinwall-Builder arranges links in two to six columns, each with a name, an
 address, an info text and a logo cut out of the screen with the mouse, adds
 search forms, banners and a background, writes a static start page with its
 pictures, previews it and can make it the start page of the installed browsers.
