@@ -54,7 +54,7 @@ int main(int argc, char** argv)
     if (!AcquireSingleInstanceLock(QStringLiteral("Pinwall-Builder"))) return 0;
     app.setQuitOnLastWindowClosed(false);  // the program ends when the editor or a start-up dialog says so
     QApplication::setWindowIcon(ProgramIcon(QStringLiteral("pinwall-builder")));
-    QApplication::setDesktopFileName(QStringLiteral("pinwall-builder"));
+    QApplication::setDesktopFileName(QStringLiteral("io.github.pinwall.Builder"));
 
     ProgramWindows windows;
     windows.StartUp(QString::fromStdString(PrepareProgramHome()));

@@ -41,7 +41,7 @@ int main(int argc, char** argv)
     QApplication app(argc, argv);
     if (!AcquireSingleInstanceLock(QStringLiteral("PinEdit"))) return 0;
     QApplication::setWindowIcon(ProgramIcon(QStringLiteral("pinedit")));
-    QApplication::setDesktopFileName(QStringLiteral("pinedit"));
+    QApplication::setDesktopFileName(QStringLiteral("io.github.pinwall.PinEdit"));
 
     const ProgramHome home = FindLibraryEditorHome(QCoreApplication::applicationFilePath().toStdString());
     LayOutProgramFolder(home);

@@ -12,6 +12,8 @@
 
 namespace {
 
+// Set by the build from the project's version.
+constexpr const char* kPinwallVersion = PINWALL_VERSION;
 constexpr int kExitFailure = 1;
 constexpr int kExitUsage = 2;
 

@@ -9,8 +9,6 @@
 #include <string>
 #include <vector>
 
-inline constexpr const char* kPinwallVersion = "1.0.0";
-
 enum class CommandKind { Windows, Help, Version, List, Generate, ImportBookmarks, Error };
 
 struct Command {
