@@ -54,3 +54,10 @@ EntryNameProblem FindEntryNameProblem(const std::string& name)
     if (!IsUsableEntryStem(EntryFileStem(name))) return EntryNameProblem::NoLetterOrDigit;
     return EntryNameProblem::None;
 }
+
+EntryNameProblem FindEditedNameProblem(const std::string& name)
+{
+    const EntryNameProblem problem = FindEntryNameProblem(name);
+    if (problem != EntryNameProblem::None) return problem;
+    return name.find_first_of("/\\") == std::string::npos ? EntryNameProblem::None : EntryNameProblem::PathSeparator;
+}
