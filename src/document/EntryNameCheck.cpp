@@ -57,7 +57,6 @@ EntryNameProblem FindEntryNameProblem(const std::string& name)
 
 EntryNameProblem FindEditedNameProblem(const std::string& name)
 {
-    const EntryNameProblem problem = FindEntryNameProblem(name);
-    if (problem != EntryNameProblem::None) return problem;
-    return name.find_first_of("/\\") == std::string::npos ? EntryNameProblem::None : EntryNameProblem::PathSeparator;
+    if (Storable(name) && name.find_first_of("/\\") != std::string::npos) return EntryNameProblem::PathSeparator;
+    return FindEntryNameProblem(name);
 }

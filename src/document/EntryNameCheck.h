@@ -22,7 +22,7 @@ enum class EntryNameProblem {
 // name from the stem, which has no separator.
 EntryNameProblem FindEntryNameProblem(const std::string& name);
 
-// The same, and then the separator rule: a name the library editor stores.
+// The same with the separator rule after the first: a name the library editor stores.
 EntryNameProblem FindEditedNameProblem(const std::string& name);
 
 // True when the stem (as EntryFileStem gives it) can name the entry's files: it holds a letter
