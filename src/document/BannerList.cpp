@@ -1,6 +1,6 @@
 #include "document/BannerList.h"
 
-#include "common/Files.h"
+#include "common/FileLookup.h"
 #include "common/Ini.h"
 #include "common/NameRules.h"
 
@@ -50,9 +50,9 @@ bool StoreBannerText(const std::string& bannersFile, const std::string& name, co
 
 std::string BannerPicture(const std::string& bannerFolder, const std::string& name)
 {
+    const AnyCaseFolder folder(bannerFolder);
     for (const char* extension : {".gif", ".jpg"}) {
-        const std::string file = name + extension;
-        if (IsPlainFileName(file) && FileExists(bannerFolder + file)) return bannerFolder + file;
+        if (const auto picture = folder.Find(name + extension)) return *picture;
     }
     return {};
 }

@@ -30,7 +30,8 @@ BannerText ReadBannerText(const std::string& bannersFile, const std::string& nam
 // written as the banner's name.
 bool StoreBannerText(const std::string& bannersFile, const std::string& name, const BannerText& text);
 
-// The picture of a chosen banner: BannerFolder + name + ".gif" if it exists, else ".jpg", else empty.
+// The picture of a chosen banner: name + ".gif" in the banner folder if it exists, else ".jpg",
+// else empty; the file is found whatever the case of its name.
 std::string BannerPicture(const std::string& bannerFolder, const std::string& name);
 
 // True for a text that reads as an address (http://, https://, file:// or www., any case): the

@@ -1,5 +1,6 @@
 #include "document/EntryLibrary.h"
 
+#include "common/FileLookup.h"
 #include "common/Files.h"
 #include "common/Ini.h"
 #include "common/NameRules.h"
@@ -19,9 +20,10 @@ std::vector<LibraryEntry> ReadLibraryEntries(const std::string& libraryFolder, c
     return entries;
 }
 
-std::string LibraryLogoPath(const std::string& libraryFolder, const LibraryEntry& entry)
+std::string LibraryLogoPath(const AnyCaseFolder& library, const LibraryEntry& entry)
 {
-    return entry.image.empty() ? std::string() : libraryFolder + entry.image;
+    if (entry.image.empty()) return {};
+    return library.Find(entry.image).value_or(library.Folder() + entry.image);
 }
 
 TakenEntry TakeLibraryEntry(const PageState& page, const std::string& entryFile, const std::string& name,
@@ -34,24 +36,4 @@ TakenEntry TakeLibraryEntry(const PageState& page, const std::string& entryFile,
                  page.PageFile);
     AppendEntry(page, column, count + 1, taken.section);
     return taken;
-}
-
-EntryFileNames LibraryEntryFiles(const std::string& name)
-{
-    const std::string stem = EntryFileStem(name);
-    return {stem + ".web", stem + ".jpg"};
-}
-
-bool DeleteLibraryEntry(const std::string& libraryFolder, const EntryFileNames& files)
-{
-    bool gone = true;
-    // The entry file first: without it the logo is no longer an entry's, whatever happens next.
-    for (const std::string* name : {&files.web, &files.jpg}) {
-        if (!IsPlainFileName(*name)) {
-            gone = false;
-            continue;
-        }
-        if (!RemoveFile(libraryFolder + *name)) gone = false;
-    }
-    return gone;
 }

@@ -1,10 +1,11 @@
 // The entry library as the library browser sees it: its entries in file-list order, taking one
-// entry into a column of the open page, and deleting an entry with its logo.
+// entry into a column of the open page. Deleting an entry is EntryLogo's.
 #pragma once
 
 #include <string>
 #include <vector>
 
+class AnyCaseFolder;
 struct PageState;
 
 // The entry files of the library folder.
@@ -20,8 +21,9 @@ struct LibraryEntry {
 // a path separator, "." or ".." names no file of the library and reads as empty.
 std::vector<LibraryEntry> ReadLibraryEntries(const std::string& libraryFolder, const std::vector<std::string>& files);
 
-// The logo's path, or empty when the entry has no logo name.
-std::string LibraryLogoPath(const std::string& libraryFolder, const LibraryEntry& entry);
+// The logo's path, found whatever the case of its name; the path of the name as it stands when
+// no file has it, and empty when the entry has no logo name.
+std::string LibraryLogoPath(const AnyCaseFolder& library, const LibraryEntry& entry);
 
 // What taking an entry wrote into the page.
 struct TakenEntry {
@@ -35,13 +37,3 @@ struct TakenEntry {
 TakenEntry TakeLibraryEntry(const PageState& page, const std::string& entryFile, const std::string& name,
                             const std::string& link, int column, int count);
 
-// The two files of an entry, named from its display name.
-struct EntryFileNames {
-    std::string web;
-    std::string jpg;
-};
-EntryFileNames LibraryEntryFiles(const std::string& name);
-
-// Deletes the entry file, then its logo. Names that would reach outside the folder are left
-// alone. True when neither file is left.
-bool DeleteLibraryEntry(const std::string& libraryFolder, const EntryFileNames& files);

@@ -54,3 +54,9 @@ EntryNameProblem FindEntryNameProblem(const std::string& name)
     if (!IsUsableEntryStem(EntryFileStem(name))) return EntryNameProblem::NoLetterOrDigit;
     return EntryNameProblem::None;
 }
+
+EntryNameProblem FindEditedNameProblem(const std::string& name)
+{
+    if (Storable(name) && name.find_first_of("/\\") != std::string::npos) return EntryNameProblem::PathSeparator;
+    return FindEntryNameProblem(name);
+}

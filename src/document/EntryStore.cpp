@@ -3,6 +3,7 @@
 #include "common/AppPaths.h"
 #include "common/CodePage.h"
 #include "common/FileIo.h"
+#include "common/FileLookup.h"
 #include "common/Files.h"
 #include "common/Ini.h"
 #include "common/NameRules.h"
@@ -32,8 +33,7 @@ std::optional<StoredEntry> LoadStoredEntry(const AppPaths& paths, const std::str
     StoredEntry entry;
     entry.link = ReadEntryKey(file, "Link");
     entry.info = ReadEntryKey(file, "Info");
-    const std::string logo = EntryLogoPath(paths, displayName);
-    if (FileExists(logo)) entry.logoPath = logo;
+    if (const auto logo = FindFileAnyCase(paths.LibraryFolder, EntryLogoName(displayName))) entry.logoPath = *logo;
     return entry;
 }
 

@@ -1,10 +1,12 @@
 #include "document/LibraryEdit.h"
 
 #include "common/CodePage.h"
+#include "common/FileLookup.h"
 #include "common/Files.h"
 #include "common/Ini.h"
 #include "common/NameRules.h"
 #include "document/EntryFile.h"
+#include "document/EntryLogo.h"
 
 #include <algorithm>
 #include <string_view>
@@ -44,6 +46,15 @@ std::string UpperCharacter(std::string_view character)
 bool StartsWord(const std::string& previous)
 {
     return previous == " " || previous == "-" || previous == "(" || previous == "_" || previous == "\\";
+}
+
+// Renames the entry's own logo to its new name where it may: both are logo names, no other entry
+// names the old one as its own, and the new name is free.
+void MoveOwnLogo(const std::string& folder, const std::string& entryFile, const std::string& from,
+                 const std::string& to)
+{
+    if (from == to || !IsLogoName(to) || !MayReleaseLogo(folder, entryFile, from)) return;
+    if (FileExists(folder + from)) RenameFileNoReplace(folder + from, folder + to);
 }
 
 } // namespace
@@ -115,40 +126,46 @@ OpenedEntry OpenLibraryEntry(const std::string& folder, const std::string& file)
         values.image = stem + ".jpg";
         opened.expectedFile = stem + ".web";
         if (opened.storedImage != values.image) {
-            // The entry file names the new logo even when the rename fails (the name is taken).
+            // The entry file names the new logo even when its logo stays as it is (another entry
+            // names it too, or the new name is taken).
             WriteEntryKey(path, "Image", values.image);
-            if (IsPlainFileName(opened.storedImage) && FileExists(folder + opened.storedImage))
-                RenameFileNoReplace(folder + opened.storedImage, folder + values.image);
+            MoveOwnLogo(folder, file, OwnLogoName(file, opened.storedImage), values.image);
         }
     }
-    if (IsPlainFileName(values.image)) opened.logoPath = folder + values.image;
+    if (const auto logo = FindFileAnyCase(folder, values.image)) opened.logoPath = *logo;
     return opened;
 }
 
-StoreRefusal StoreLibraryEntry(const std::string& folder, const std::string& file, const EntryValues& values)
+StoreResult StoreLibraryEntry(const std::string& folder, const std::string& file, const EntryValues& values)
 {
-    StoreRefusal refusal;
-    refusal.problem = FindEntryNameProblem(values.entry);
-    if (refusal.problem != EntryNameProblem::None || !IsPlainFileName(file)) return refusal;
+    StoreResult result;
+    result.problem = FindEditedNameProblem(values.entry);
+    if (result.problem != EntryNameProblem::None) return result;
+    const std::string path = folder + file;
+    // A file gone since the list was read is not written back into being.
+    if (!IsPlainFileName(file) || !FileExists(path)) {
+        result.gone = true;
+        return result;
+    }
     // The name of another entry: the next selection could not rename this file to it and would
     // show the other entry in its place, so this one could no longer be reached, and its Image
     // key would name the other entry's logo.
     const std::string expected = EntryFileStem(values.entry) + ".web";
     if (expected != file && FileExists(folder + expected)) {
-        refusal.takenFile = expected;
-        return refusal;
+        result.takenFile = expected;
+        return result;
     }
-    const std::string path = folder + file;
-    const std::string oldImage = ReadEntryKey(path, "Image");
-    WriteIniKeys({{kEntrySection, "Link", values.link},
-                  {kEntrySection, "Image", values.image},
-                  {kEntrySection, "Info", values.info},
-                  {kEntrySection, "Entry", values.entry}},
-                 path);
+    const std::string oldLogo = EntryOwnLogo(folder, file);
+    if (!WriteIniKeys({{kEntrySection, "Link", values.link},
+                       {kEntrySection, "Image", values.image},
+                       {kEntrySection, "Info", values.info},
+                       {kEntrySection, "Entry", values.entry}},
+                      path)) {
+        result.notWritten = true;
+        return result;
+    }
     // The name box has already renamed the logo in the Image box: the logo file follows, or the
     // entry would name a logo that does not exist while its picture keeps the old name.
-    if (oldImage != values.image && IsPlainFileName(oldImage) && IsPlainFileName(values.image) &&
-        FileExists(folder + oldImage))
-        RenameFileNoReplace(folder + oldImage, folder + values.image);
-    return refusal;
+    MoveOwnLogo(folder, file, oldLogo, values.image);
+    return result;
 }

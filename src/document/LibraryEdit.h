@@ -35,24 +35,26 @@ struct EntryValues {
 struct OpenedEntry {
     EntryValues values;        // the text boxes after the selection
     std::string storedImage;   // the logo name the file held before
-    std::string logoPath;      // the picture to show; empty when the logo name names no file
+    std::string logoPath;      // the picture to show, found whatever its case; empty when there is none
     std::string expectedFile;  // the entry file name the display name asks for; empty when its stem is unusable
 };
 
 // Reads the entry file `file` of `folder`. A missing display name is made from the file name and
-// written; a logo name that differs from the stem's is rewritten and its file renamed, never over
-// another file. A display name whose stem has no letter or digit keeps the stored logo name and
+// written; a logo name that differs from the stem's is rewritten, and the entry's own logo renamed
+// where EntryLogo allows it, never over another file. A display name whose stem has no letter or digit keeps the stored logo name and
 // renames nothing. A vanished file gives empty values and writes nothing.
 OpenedEntry OpenLibraryEntry(const std::string& folder, const std::string& file);
 
-// Why a store wrote nothing; both empty when it wrote.
-struct StoreRefusal {
+// Why a store wrote nothing; all empty when it wrote.
+struct StoreResult {
     EntryNameProblem problem = EntryNameProblem::None;  // the files cannot hold the display name
-    std::string takenFile;  // the entry file the display name asks for belongs to another entry
+    std::string takenFile;    // the entry file the display name asks for belongs to another entry
+    bool gone = false;        // the entry file is no longer there
+    bool notWritten = false;  // writing the entry file failed
 };
 
 // Writes Link, Image, Info and Entry into the entry file, in this order. When the logo name
-// changed, the logo file that the entry file named until now follows it, unless the new name is
-// taken. A display name with a problem, or one whose entry file is another existing file, is
-// refused: nothing is written.
-StoreRefusal StoreLibraryEntry(const std::string& folder, const std::string& file, const EntryValues& values);
+// changed, the entry's own logo follows it where EntryLogo allows and the new name is free. A
+// display name with a problem, or one whose entry file is another existing file, is refused:
+// nothing is written. A failed write renames nothing.
+StoreResult StoreLibraryEntry(const std::string& folder, const std::string& file, const EntryValues& values);

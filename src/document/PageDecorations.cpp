@@ -1,7 +1,7 @@
 #include "document/PageDecorations.h"
 
+#include "common/FileLookup.h"
 #include "common/Ini.h"
-#include "common/NameRules.h"
 #include "document/PageFile.h"
 
 namespace {
@@ -52,13 +52,7 @@ std::string FormName(const std::string& fileName)
 
 int FindPictureRow(const std::vector<std::string>& files, const std::string& name)
 {
-    if (name.empty()) return -1;
-    const std::string wanted = LowerCaseCp1252(name);
-    int found = -1;
-    for (std::size_t row = 0; row < files.size(); ++row) {
-        if (LowerCaseCp1252(files[row]) == wanted) found = static_cast<int>(row);
-    }
-    return found;
+    return FindNameAnyCase(files, name);
 }
 
 bool StoreUseWall(PageState& page, bool use)

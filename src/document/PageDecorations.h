@@ -28,8 +28,9 @@ bool StoreChosenList(const PageState& page, const std::string& section, const st
 // A header form's name: its file name without ".form".
 std::string FormName(const std::string& fileName);
 
-// The last of `files` whose name equals `name` without regard to case, or -1 (also for an
-// empty name).
+// The row of the picture `name` among a folder's `files` in list order, found as every look-up
+// of a file finds it: the exact name, else the first equal without regard to case; -1 when none
+// is (also for an empty name).
 int FindPictureRow(const std::vector<std::string>& files, const std::string& name);
 
 // Sets and writes [Main] UseWall at once.

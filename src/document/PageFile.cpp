@@ -1,6 +1,7 @@
 #include "document/PageFile.h"
 
 #include "common/AppPaths.h"
+#include "common/FileLookup.h"
 #include "common/Files.h"
 #include "common/FileIo.h"
 #include "common/Ini.h"
@@ -155,11 +156,11 @@ void OpenPageFromList(const AppPaths& paths, const std::string& name, PageState&
     page.WallFile = ReadPage(page, "Main", "WallFile", "_wall03.gif");
     page.UseWall = ParseFlag(ReadPage(page, "Main", "UseWall", "1"), page.UseWall);
     page.UseBack = ParseFlag(ReadPage(page, "Main", "UseBack", "1"), page.UseBack);
-    if (!IsPlainFileName(page.BackFile) || !FileExists(paths.BackFolder + page.BackFile)) {
+    if (!FindFileAnyCase(paths.BackFolder, page.BackFile)) {
         page.BackFile.clear();
         page.UseBack = false;
     }
-    if (!IsPlainFileName(page.WallFile) || !FileExists(paths.BackFolder + page.WallFile)) {
+    if (!FindFileAnyCase(paths.BackFolder, page.WallFile)) {
         page.WallFile.clear();
         page.UseWall = false;
     }

@@ -1,10 +1,12 @@
 #include "editor/LibraryWindow.h"
 
 #include "app/ProgramContext.h"
+#include "common/FileLookup.h"
 #include "common/gui/DesktopServices.h"
 #include "common/gui/ListHelpers.h"
 #include "common/gui/WindowHelpers.h"
 #include "document/EntryFile.h"
+#include "document/EntryLogo.h"
 #include "editor/ColumnListWidget.h"
 #include "editor/LogoGrid.h"
 #include "editor/MainWindow.h"
@@ -166,9 +168,10 @@ void frmLibrary::LoadImages()
     QStringList logos;
     names.reserve(static_cast<int>(m_entries.size()));
     logos.reserve(static_cast<int>(m_entries.size()));
+    const AnyCaseFolder library(File2.Folder());
     for (const LibraryEntry& entry : m_entries) {
         names << QString::fromStdString(entry.name);
-        logos << QString::fromStdString(LibraryLogoPath(File2.Folder(), entry));
+        logos << QString::fromStdString(LibraryLogoPath(library, entry));
     }
     {
         // A list emptied and refilled selects nothing; the link box follows.
@@ -280,7 +283,8 @@ void frmLibrary::TakeEntry()
     ColumnListWidget& list = *m_editor.ColumnList(index);
     list.addItem(name);
     m_editor.LinkField(index)->setText(txtLink->text());
-    m_editor.ShowLogo(index, taken.image.empty() ? QString() : QString::fromStdString(File2.Folder() + taken.image));
+    const std::string logo = FindFileAnyCase(File2.Folder(), taken.image).value_or(File2.Folder() + taken.image);
+    m_editor.ShowLogo(index, taken.image.empty() ? QString() : QString::fromStdString(logo));
     list.setCurrentRow(list.count() - 1);
 
     m_editor.show();
@@ -313,13 +317,15 @@ void frmLibrary::DeleteEntry()
 {
     const int row = SelectedRow(*lstEntries);
     if (row < 0) return;
-    const QString name = lstEntries->item(row)->text();
-    if (name.isEmpty()) return;
-    const EntryFileNames files = LibraryEntryFiles(name.toStdString());
-    const QString question = QString::fromUtf8(kDeleteQuestion)
-                                 .arg(QString::fromStdString(files.web), QString::fromStdString(files.jpg));
+    if (lstEntries->item(row)->text().isEmpty() || row >= static_cast<int>(m_entries.size())) return;
+    // The entry's own files, not names made from its display name: an entry file whose name does
+    // not follow the naming rule could otherwise take another entry's files with it.
+    const std::string file = m_entries[static_cast<std::size_t>(row)].file;
+    const std::string logo = EntryOwnLogo(File2.Folder(), file);
+    const QString question =
+        QString::fromUtf8(kDeleteQuestion).arg(QString::fromStdString(file), QString::fromStdString(logo));
     if (!Services().AskYesNo(question, DefaultTitle())) return;
-    DeleteLibraryEntry(File2.Folder(), files);
+    DeleteLibraryEntry(File2.Folder(), file);
     File2.Refresh();
     LoadImages();
 }

@@ -3,7 +3,7 @@
 #include "editor/MainWindow.h"
 
 #include "app/ProgramContext.h"
-#include "common/Files.h"
+#include "common/FileLookup.h"
 #include "common/Ini.h"
 #include "common/NameRules.h"
 #include "common/gui/DesktopServices.h"
@@ -16,16 +16,6 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QMetaMethod>
-
-namespace {
-
-// A logo name is used only when it names a file inside the library folder.
-bool LibraryFileExists(const std::string& folder, const std::string& name)
-{
-    return IsPlainFileName(name) && FileExists(folder + name);
-}
-
-} // namespace
 
 void frmMain::PickEntry(int index, Qt::MouseButton button)
 {
@@ -59,14 +49,14 @@ void frmMain::ShowPickedLogo(int index, const std::string& section)
         group.ShowCaptureLabel(true);
         return;
     }
-    if (LibraryFileExists(library, image)) {
-        ShowLogo(index, QString::fromStdString(library + image));
+    if (const auto logo = FindFileAnyCase(library, image)) {
+        ShowLogo(index, QString::fromStdString(*logo));
         return;
     }
     // The page may still name a logo the library has since renamed to the entry's own stem.
     const std::string stem = EntryFileStem(m_context.Selection.CurrentEntryName) + ".jpg";
-    if (LibraryFileExists(library, stem)) {
-        ShowLogo(index, QString::fromStdString(library + stem));
+    if (const auto logo = FindFileAnyCase(library, stem)) {
+        ShowLogo(index, QString::fromStdString(*logo));
         WriteIni(section, "Image", stem, m_context.Page.PageFile);
         return;
     }

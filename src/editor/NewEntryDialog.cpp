@@ -285,6 +285,7 @@ void frmNewEntry::AcceptEntry()
     case EntryNameProblem::NoLetterOrDigit:
         RefuseName(NewEntryTexts::NoLetterOrDigit);
         return;
+    case EntryNameProblem::PathSeparator:  // not asked for here
     case EntryNameProblem::None:
         break;
     }

@@ -44,6 +44,8 @@ frmPruef::frmPruef(Form1& editor, QWidget* parent) : QDialog(parent), m_editor(e
 
 void frmPruef::RunCheck(LibraryCheck check)
 {
+    // An entry changed or deleted meanwhile is checked as it is now, not as the list last saw it.
+    m_editor.RereadFiles();
     const LibraryCheckResult result = RunLibraryCheck(check, m_editor.Folder(), m_editor.Files());
     m_log = result.log;
     // The box breaks lines at "\n"; the log keeps the CR LF of its format.

@@ -4,6 +4,7 @@
 #include "common/gui/DesktopServices.h"
 #include "common/gui/WindowHelpers.h"
 #include "document/EntryLibrary.h"
+#include "document/EntryLogo.h"
 #include "document/LibraryEdit.h"
 #include "libedit/LibraryCheckWindow.h"
 #include "libedit/PinEditTexts.h"
@@ -16,6 +17,7 @@
 #include <QListWidget>
 #include <QPixmap>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QSignalBlocker>
 #include <QVBoxLayout>
 
@@ -109,6 +111,13 @@ Form1::Form1(const AppPaths& paths, QWidget* parent) : QMainWindow(parent)
         }
         FileSelected(index, kUserSelection);
     });
+    // A click on the entry already selected selects it again: a name stored meanwhile is brought
+    // into line at once.
+    File2->viewport()->installEventFilter(this);
+    connect(File2, &QListWidget::itemClicked, this, [this](QListWidgetItem* item) {
+        const int row = File2->row(item);
+        if (row >= 0 && row == m_selectedAtPress) FileSelected(row, kUserSelection);
+    });
     connect(txtEntry, &QLineEdit::textChanged, this, &Form1::EntryTyped);
     connect(Command1, &QPushButton::clicked, this, &Form1::StoreEntry);
     connect(Command2, &QPushButton::clicked, this, &Form1::DeleteEntry);
@@ -134,9 +143,31 @@ int Form1::SelectedIndex() const
 void Form1::RefreshFiles()
 {
     m_files.Refresh();
+    FillList();
+}
+
+void Form1::FillList()
+{
     const QSignalBlocker blocker(File2);
     File2->clear();
     for (const std::string& file : m_files.Files()) File2->addItem(Q(file));
+}
+
+void Form1::RereadFiles()
+{
+    const std::string* selected = FileAt(SelectedIndex());
+    const std::string file = selected ? *selected : std::string();
+    const std::vector<std::string> before = m_files.Files();
+    m_files.Refresh();
+    if (m_files.Files() == before) return;
+    const int scrolled = File2->verticalScrollBar()->value();
+    FillList();
+    File2->verticalScrollBar()->setValue(scrolled);
+    const auto& files = m_files.Files();
+    const auto it = std::find(files.begin(), files.end(), file);
+    if (file.empty() || it == files.end()) return;
+    const QSignalBlocker blocker(File2);
+    File2->setCurrentRow(static_cast<int>(it - files.begin()));
 }
 
 void Form1::SelectFile(int index)
@@ -208,19 +239,32 @@ void Form1::ShowLogo(const std::string& path)
 
 void Form1::StoreEntry()
 {
-    const std::string* file = FileAt(SelectedIndex());
-    if (!file) return;
+    const std::string* selected = FileAt(SelectedIndex());
+    if (!selected) return;
+    // A copy: the list may be read again below.
+    const std::string file = *selected;
     const EntryValues values{S(txtEntry->text()), S(txtLink->text()), S(txtInfo->text()), S(txtImage->text())};
-    const StoreRefusal refusal = StoreLibraryEntry(Folder(), *file, values);
-    if (!refusal.takenFile.empty()) {
-        ShowMessage(QString::fromUtf8(kNameOfOtherEntry).arg(Q(refusal.takenFile)), kMessageInformation);
+    const StoreResult result = StoreLibraryEntry(Folder(), file, values);
+    if (result.gone) {
+        RereadFiles();
         return;
     }
-    switch (refusal.problem) {
-    case EntryNameProblem::None: break;
-    case EntryNameProblem::NoLetterOrDigit: ShowMessage(QString::fromUtf8(kNameNeedsLetter), kMessageInformation); break;
-    case EntryNameProblem::NotStorable: ShowMessage(QString::fromUtf8(kNameNotWestern), kMessageInformation); break;
+    if (result.notWritten) {
+        ShowMessage(QString::fromUtf8(kNotWritten).arg(Q(file)), kMessageWarning);
+        return;
     }
+    const char* refusal = nullptr;
+    switch (result.problem) {
+    case EntryNameProblem::None: break;
+    case EntryNameProblem::NoLetterOrDigit: refusal = kNameNeedsLetter; break;
+    case EntryNameProblem::NotStorable: refusal = kNameNotWestern; break;
+    case EntryNameProblem::PathSeparator: refusal = kNameHasSeparator; break;
+    }
+    QString message = refusal ? QString::fromUtf8(refusal) : QString();
+    if (!result.takenFile.empty()) message = QString::fromUtf8(kNameOfOtherEntry).arg(Q(result.takenFile));
+    if (message.isEmpty()) return;
+    ShowMessage(message, kMessageInformation);
+    txtEntry->setFocus(Qt::OtherFocusReason);
 }
 
 void Form1::DeleteEntry()
@@ -230,8 +274,12 @@ void Form1::DeleteEntry()
     // A copy: the list is read again below.
     const std::string file = *selected;
     if (!Services().AskYesNo(QString::fromUtf8(kDeleteQuestion).arg(Q(file)), DefaultTitle())) return;
-    DeleteLibraryEntry(Folder(), EntryFileNames{file, S(txtImage->text())});
+    // The entry's own logo, never what the Image box holds: a name typed there may be another
+    // entry's logo, an entry file or the program.
+    const EntryDeletion deletion = DeleteLibraryEntry(Folder(), file);
     RefreshFiles();
+    if (!deletion.failedFile.empty())
+        ShowMessage(QString::fromUtf8(kNotDeleted).arg(Q(deletion.failedFile)), kMessageWarning);
 }
 
 frmPruef& Form1::ShowCheck()
@@ -241,6 +289,19 @@ frmPruef& Form1::ShowCheck()
     m_check->raise();
     m_check->activateWindow();
     return *m_check;
+}
+
+bool Form1::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == File2->viewport() && event->type() == QEvent::MouseButtonPress) m_selectedAtPress = SelectedIndex();
+    return QMainWindow::eventFilter(watched, event);
+}
+
+void Form1::changeEvent(QEvent* event)
+{
+    // The main program may have changed the library while another window was in front.
+    if (event->type() == QEvent::ActivationChange && isActiveWindow()) RereadFiles();
+    QMainWindow::changeEvent(event);
 }
 
 void Form1::closeEvent(QCloseEvent* event)

@@ -37,6 +37,9 @@ public:
     void SelectFile(int index);
     // Reads the folder again; nothing is selected afterwards.
     void RefreshFiles();
+    // Reads the folder again and keeps the selected entry selected, without selecting it again
+    // (its boxes keep what was typed), while its file is there; else nothing is selected.
+    void RereadFiles();
 
     // ".web File aktualisieren".
     void StoreEntry();
@@ -46,7 +49,9 @@ public:
     frmPruef& ShowCheck();
 
 protected:
+    void changeEvent(QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     // The entry file at list index `index`, or null where the list holds none.
@@ -54,9 +59,11 @@ private:
     void FileSelected(int index, int depth);
     void EntryTyped(const QString& text);
     void ShowLogo(const std::string& path);
+    void FillList();
 
     FileList m_files;
     std::unique_ptr<frmPruef> m_check;
+    int m_selectedAtPress = -1;  // the list's selected row when the mouse was last pressed on it
 
     QListWidget* File2 = nullptr;
     QLabel* Label4 = nullptr;

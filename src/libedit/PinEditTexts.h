@@ -22,6 +22,11 @@ inline constexpr const char* kNameOfOtherEntry = "Datei '%1' existiert bereits. 
 inline constexpr const char* kNameNotWestern =
     "Der Name darf nur Zeichen des westeuropäischen Zeichensatzes enthalten und nicht mit einem Leerzeichen "
     "beginnen oder enden.   ";
+inline constexpr const char* kNameHasSeparator = "Der Name darf die Zeichen / und \\ nicht enthalten.   ";
+// "Die Datei '" + entry file + "' konnte nicht geschrieben werden.   "
+inline constexpr const char* kNotWritten = "Die Datei '%1' konnte nicht geschrieben werden.   ";
+// "Die Datei '" + file + "' konnte nicht gelöscht werden.   "
+inline constexpr const char* kNotDeleted = "Die Datei '%1' konnte nicht gelöscht werden.   ";
 
 inline constexpr const char* kCheckCaption = "prüfen";
 inline constexpr const char* kCheckFileNames = "Eintrag = web.name";

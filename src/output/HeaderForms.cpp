@@ -1,8 +1,8 @@
 #include "output/HeaderForms.h"
 
-#include "common/AppPaths.h"
 #include "common/CodePage.h"
 #include "common/FileIo.h"
+#include "common/FileLookup.h"
 #include "common/Files.h"
 #include "output/PageHtml.h"
 
@@ -52,10 +52,12 @@ HeaderForm ParseHeaderForm(std::string_view text)
     return form;
 }
 
-std::optional<HeaderForm> ReadHeaderForm(const AppPaths& paths, const std::string& name)
+std::optional<HeaderForm> ReadHeaderForm(const AnyCaseFolder& forms, const std::string& name)
 {
     if (!IsPlainFileName(name)) return std::nullopt;
-    const std::optional<std::string> bytes = ReadWholeFile(paths.FormsFolder + name + ".form");
+    const std::optional<std::string> file = forms.Find(name + ".form");
+    if (!file) return std::nullopt;
+    const std::optional<std::string> bytes = ReadWholeFile(*file);
     if (!bytes) return std::nullopt;
     return ParseHeaderForm(Cp1252ToUtf8(*bytes));
 }

@@ -7,7 +7,7 @@
 #include <string_view>
 #include <vector>
 
-struct AppPaths;
+class AnyCaseFolder;
 
 struct HeaderForm {
     std::string text;             // the HTML lines, each ended by CR LF
@@ -19,6 +19,6 @@ struct HeaderForm {
 // CR; a last line without an end counts.
 HeaderForm ParseHeaderForm(std::string_view text);
 
-// Reads FormsFolder + name + ".form"; nullopt when the name names no file there or the file
-// cannot be read.
-std::optional<HeaderForm> ReadHeaderForm(const AppPaths& paths, const std::string& name);
+// Reads the form file name + ".form" of the forms folder, found whatever the case of its name;
+// nullopt when the name names no file there or the file cannot be read.
+std::optional<HeaderForm> ReadHeaderForm(const AnyCaseFolder& forms, const std::string& name);

@@ -3,6 +3,7 @@
 #include "common/AppPaths.h"
 #include "common/CodePage.h"
 #include "common/FileIo.h"
+#include "common/FileLookup.h"
 #include "common/Files.h"
 #include "common/NameRules.h"
 #include "output/HeaderForms.h"
@@ -19,7 +20,8 @@ class PageBuilder {
 public:
     PageBuilder(const AppPaths& paths, const PageState& page)
         : paths_(paths), page_(page), columns_(ClampColumnCount(page.Columns)), pageKeys_(page.PageFile),
-          images_(page.ImagesFolder) {}
+          back_(paths.BackFolder), forms_(paths.FormsFolder), banners_(paths.BannerFolder),
+          library_(paths.LibraryFolder), images_(page.ImagesFolder) {}
 
     std::string Build()
     {
@@ -48,7 +50,7 @@ private:
     // back.gif and wallpaper.gif follow the page's current choice on every run.
     void RefreshPicture(const std::string& name, const char* target)
     {
-        if (const auto source = PictureIn(paths_.BackFolder, name))
+        if (const auto source = back_.Find(name))
             images_.CopyReplacing(*source, target);
     }
 
@@ -74,9 +76,9 @@ private:
             }
             // A form whose file is gone still gets its (empty) cell, so the rows keep their shape.
             const HeaderForm form =
-                ReadHeaderForm(paths_, Read("DirectSearch", "Entry" + std::to_string(i), "")).value_or(HeaderForm{});
+                ReadHeaderForm(forms_, Read("DirectSearch", "Entry" + std::to_string(i), "")).value_or(HeaderForm{});
             for (const std::string& image : form.images) {
-                if (const auto source = PictureIn(paths_.FormsFolder, image))
+                if (const auto source = forms_.Find(image))
                     images_.CopyIfMissing(*source, LowerCaseCp1252(image));
             }
             std::string width = form.widthAttribute;
@@ -111,7 +113,7 @@ private:
             std::string picture;
             for (const char* extension : {".gif", ".jpg"}) {
                 if (!IsPlainFileName(name)) break;
-                if (const auto source = PictureIn(paths_.BannerFolder, name + extension)) {
+                if (const auto source = banners_.Find(name + extension)) {
                     picture = fileBase + extension;
                     images_.CopyIfMissing(*source, picture);
                     break;
@@ -147,14 +149,14 @@ private:
             return;
         }
         std::string picture;
-        std::optional<std::string> source = PictureIn(paths_.LibraryFolder, image);
+        std::optional<std::string> source = library_.Find(image);
         if (source) {
             picture = image;
             SpacesToUnderscores(picture);
         } else {
             // The entry's logo under the name the library gives it.
             picture = EntryFileStem(name) + ".jpg";
-            source = PictureIn(paths_.LibraryFolder, picture);
+            source = library_.Find(picture);
         }
         if (!source) {
             AppendTextEntry(html_, link, name);
@@ -176,6 +178,11 @@ private:
     // Nothing else writes these files while the page is built: each is read once.
     const IniSnapshot pageKeys_;
     std::optional<IniSnapshot> bannerKeys_;
+    // The folders the page takes its pictures and forms from, each listed at most once.
+    const AnyCaseFolder back_;
+    const AnyCaseFolder forms_;
+    const AnyCaseFolder banners_;
+    const AnyCaseFolder library_;
     ImagesFolder images_;
     std::string html_;
 };

@@ -7,15 +7,6 @@
 
 namespace fs = std::filesystem;
 
-std::optional<std::string> PictureIn(const std::string& folder, const std::string& name)
-{
-    if (!IsPlainFileName(name)) return std::nullopt;
-    std::string path = folder + name;
-    std::error_code ec;
-    if (!fs::is_regular_file(FsPath(path), ec)) return std::nullopt;
-    return path;
-}
-
 ImagesFolder::ImagesFolder(std::string folder) : folder_(std::move(folder))
 {
     std::error_code ec;

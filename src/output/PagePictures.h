@@ -7,10 +7,6 @@
 #include <string>
 #include <unordered_set>
 
-// folder + name when the name names a file inside the folder (no separator, not "." or "..")
-// and that file exists; nullopt otherwise.
-std::optional<std::string> PictureIn(const std::string& folder, const std::string& name);
-
 // The page's images folder during one run. Its content is listed once: a page with thousands
 // of logos would otherwise ask the file system about each of them.
 class ImagesFolder {

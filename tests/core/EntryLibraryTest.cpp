@@ -1,6 +1,8 @@
 #include "common/FileList.h"
+#include "common/FileLookup.h"
 #include "common/Ini.h"
 #include "document/EntryLibrary.h"
+#include "document/EntryLogo.h"
 #include "document/PageFile.h"
 
 #include "support/ProgramFolder.h"
@@ -39,11 +41,11 @@ TEST_F(EntryLibraryTest, ReadsNameAndLogoOfEveryEntryFileInListOrder)
     ASSERT_EQ(entries.size(), 4u);
     EXPECT_EQ(entries[0].file, "A.web");
     EXPECT_EQ(entries[1].name, "B");
-    EXPECT_EQ(LibraryLogoPath(Library(), entries[1]), Library() + "b.jpg");
+    EXPECT_EQ(LibraryLogoPath(AnyCaseFolder(Library()), entries[1]), Library() + "b.jpg");
     // Logo names that reach out of the library, and a missing one, name no file.
     for (int i : {0, 2, 3}) {
         EXPECT_EQ(entries[i].image, "") << i;
-        EXPECT_EQ(LibraryLogoPath(Library(), entries[i]), "") << i;
+        EXPECT_EQ(LibraryLogoPath(AnyCaseFolder(Library()), entries[i]), "") << i;
     }
 }
 
@@ -59,12 +61,12 @@ TEST_F(EntryLibraryTest, ATakenEntryPassesOnNoLogoNameFromOutsideTheLibrary)
 TEST_F(EntryLibraryTest, DeletingNeedsNoLogoButNeverReachesOutsideTheLibrary)
 {
     Entry("nologo.web", "[PinCard]\r\n");
-    EXPECT_TRUE(DeleteLibraryEntry(Library(), LibraryEntryFiles("NoLogo")));
+    EXPECT_EQ(DeleteLibraryEntry(Library(), "nologo.web").failedFile, "");
     EXPECT_FALSE(program.dir.Has("Library/nologo.web"));
 
-    Entry("other.web", "[PinCard]\r\n");
+    Entry("other.web", "[PinCard]\r\nImage=../outside.jpg\r\n");
     program.dir.Put("outside.jpg", "keep");
-    EXPECT_FALSE(DeleteLibraryEntry(Library(), {"other.web", "../outside.jpg"}));
+    EXPECT_EQ(DeleteLibraryEntry(Library(), "other.web").logo, "");
     EXPECT_TRUE(program.dir.Has("outside.jpg"));
     EXPECT_FALSE(program.dir.Has("Library/other.web"));
 }

@@ -177,3 +177,34 @@ TEST_F(PageGeneratorLinesTest, FooterRowsHoldTheirLimit)
 }
 
 } // namespace
+
+TEST_F(PageGeneratorLinesTest, FilesAreFoundWhateverTheCaseOfTheirNamesAndCopiedUnderThePagesNames)
+{
+    page.UseBack = true;
+    page.BackFile = "_Back01.gif";
+    program.dir.Put("Back/_back01.GIF", "back");
+    List("DirectSearch", {"Such"});
+    program.dir.Put("Forms/Such.FORM", "IMAGE=Lupe.gif\r\n<form>such</form>\r\n");
+    program.dir.Put("Forms/LUPE.GIF", "lupe");
+    List("Banner", {"Foo"});
+    program.dir.Put("Banner/Foo.GIF", "foo");
+    // The exact name first, else the first in name order that differs only in case.
+    columns[0] = {"Genau", "Ungefaehr"};
+    Entry("Genau", "example.org", "", "genau.jpg");
+    program.dir.Put("Library/genau.jpg", "exact");
+    program.dir.Put("Library/GENAU.jpg", "other case");
+    Entry("Ungefaehr", "example.org", "", "Logo.jpg");
+    program.dir.Put("Library/logo.JPG", "second");
+    program.dir.Put("Library/LOGO.jpg", "first");
+
+    const std::string html = Generate();
+
+    EXPECT_NE(html.find("<form>such</form>"), std::string::npos);
+    EXPECT_NE(html.find("<img src=\"images/Foo.gif\" border=\"0\" alt=\"Foo\">"), std::string::npos);
+    EXPECT_NE(html.find("<img src=\"images/Logo.jpg\""), std::string::npos);
+    EXPECT_EQ(program.dir.Take(Image("back.gif")), "back");
+    EXPECT_EQ(program.dir.Take(Image("lupe.gif")), "lupe");
+    EXPECT_EQ(program.dir.Take(Image("Foo.gif")), "foo");
+    EXPECT_EQ(program.dir.Take(Image("genau.jpg")), "exact");
+    EXPECT_EQ(program.dir.Take(Image("Logo.jpg")), "first");
+}

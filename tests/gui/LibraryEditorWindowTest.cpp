@@ -2,6 +2,8 @@
 // storing keeps the logo with the entry, deleting asks first.
 #include "PinEditTestFixture.h"
 
+#include "libedit/LibraryCheckWindow.h"
+
 #include <QLabel>
 #include <QTest>
 
@@ -220,4 +222,93 @@ TEST_F(PinEditTest, StoreAndDeleteWithNothingSelectedAndNoToTheQuestionChangeNot
     // With the list refreshed nothing is selected: Store cannot bring the deleted entry back.
     Click("Command1");
     EXPECT_FALSE(dir.Has("mein_wetter.web"));
+}
+
+TEST_F(PinEditTest, DeleteRemovesOnlyTheEntrysOwnFilesWhateverTheBoxesHold)
+{
+    Entry("zeit.web", "Zeit", "http://www.zeit.de", "zeit.jpg");
+    dir.Put("zeit.jpg", "zeit logo");
+    Entry("zeit_online.web", "Zeit Online", "http://www.zeit.de/online", "zeit_online.jpg");
+    dir.Put("zeit_online.jpg", "online logo");
+    // Two entries that name one logo, in different case.
+    Entry("geteilt.web", "Geteilt", "http://geteilt.de", "geteilt.jpg");
+    Entry("zweit.web", "Zweit", "http://zweit.de", "Geteilt.jpg");
+    dir.Put("geteilt.jpg", "shared logo");
+    dir.Put("PinEdit", "the program");
+    Open();
+
+    Select("zeit_online.web");
+    Child<QLineEdit>("txtEntry").setText("Zeit");
+    Click("Command1");  // refused: the name is the other entry's
+    desktop.Answer(true);
+    Click("Command2");
+    EXPECT_EQ(dir.Take("zeit.jpg"), "zeit logo");
+    EXPECT_FALSE(dir.Has("zeit_online.web"));
+    EXPECT_FALSE(dir.Has("zeit_online.jpg"));
+
+    Select("geteilt.web");
+    Child<QLineEdit>("txtImage").setText("zeit.web");
+    desktop.Answer(true);
+    Click("Command2");
+    EXPECT_FALSE(dir.Has("geteilt.web"));
+    EXPECT_EQ(dir.Take("geteilt.jpg"), "shared logo");  // the other entry's too
+    EXPECT_TRUE(dir.Has("zeit.web"));
+
+    Select("zeit.web");
+    Child<QLineEdit>("txtImage").setText("PinEdit");
+    desktop.Answer(true);
+    Click("Command2");
+    EXPECT_EQ(dir.Take("PinEdit"), "the program");
+    EXPECT_FALSE(dir.Has("zeit.jpg"));
+    EXPECT_EQ(window->Files(), std::vector<std::string>{"zweit.web"});
+}
+
+TEST_F(PinEditTest, ANameWithASeparatorIsRefusedAndTheLogoStaysWithItsEntry)
+{
+    Entry("band.web", "Band", "http://band.de", "band.jpg");
+    Logo("band.jpg", 44);
+    Open();
+    Select("band.web");
+    const auto before = Contents();
+    for (const char* name : {"AC/DC", "AC\\DC"}) {
+        Child<QLineEdit>("txtEntry").setText(name);
+        Child<QLineEdit>("txtLink").setFocus();
+        Click("Command1");
+        EXPECT_EQ(window->focusWidget(), &Child<QLineEdit>("txtEntry")) << name;
+    }
+    EXPECT_EQ(Contents(), before);
+    ASSERT_EQ(desktop.messages.size(), 2u);
+    EXPECT_EQ(desktop.messages[0].text, desktop.messages[1].text);
+    EXPECT_EQ(desktop.messages[1].text, "Der Name darf die Zeichen / und \\ nicht enthalten.   ");
+    EXPECT_EQ(desktop.messages[1].kind, kMessageInformation);
+    Select("band.web");
+    EXPECT_EQ(Child<QLabel>("picImage").pixmap().width(), 44);
+}
+
+TEST_F(PinEditTest, AClickOnTheSelectedEntrySelectsItAgainAndTheListIsReadBeforeEachCheck)
+{
+    Entry("alt.web", "Alt", "http://alt.de", "alt.jpg");
+    Open();
+    Select("alt.web");
+    Child<QLineEdit>("txtEntry").setText("Neu");
+    Click("Command1");
+    QListWidget& list = Child<QListWidget>("File2");
+    QTest::mouseClick(list.viewport(), Qt::LeftButton, {}, list.visualItemRect(list.item(0)).center());
+    EXPECT_EQ(SelectedFile(), "neu.web");
+
+    // Another program adds an entry: the selection and what was typed stay.
+    Entry("aaa.web", "Aaa", "http://aaa.de", "aaa.jpg");
+    Child<QLineEdit>("txtInfo").setText("getippt");
+    window->ShowCheck().RunCheck(LibraryCheck::Link);
+    EXPECT_EQ(window->Files(), (std::vector<std::string>{"aaa.web", "neu.web"}));
+    EXPECT_EQ(SelectedFile(), "neu.web");
+    EXPECT_EQ(Box("txtInfo"), "getippt");
+
+    // ... and deletes ours: the check passes over it, and Store does not bring it back.
+    std::filesystem::remove(dir.Path("neu.web"));
+    window->ShowCheck().RunCheck(LibraryCheck::Link);
+    EXPECT_EQ(window->ShowCheck().Log(), "\r\naaa.web - http://aaa.de");
+    EXPECT_EQ(window->SelectedIndex(), -1);
+    Click("Command1");
+    EXPECT_FALSE(dir.Has("neu.web"));
 }

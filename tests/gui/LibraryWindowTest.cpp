@@ -194,6 +194,28 @@ TEST_F(LibraryWindowTest, DeletingAsksAndRemovesEntryFileAndLogoOnlyOnYes)
     EXPECT_TRUE(Names().isEmpty());
 }
 
+TEST_F(LibraryWindowTest, DeletingAMisnamedEntryTakesOnlyItsOwnFiles)
+{
+    AddEntry("Zeit", "http://www.zeit.de");
+    Logo("Zeit", 40, 20, Qt::red);
+    // An entry file not named by the rule, showing the other entry's name.
+    WriteIniKeys({{kEntrySection, "Entry", "Zeit"}, {kEntrySection, "Image", "zeit_alt.jpg"}},
+                 context.Paths.LibraryFolder + "zeit_alt.web");
+    program.dir.Put("Library/zeit_alt.jpg", "old logo");
+    ShowBrowser();
+
+    library->SelectEntry(1);
+    desktop.Answer(true);
+    Click("Command3");
+    ASSERT_EQ(desktop.questions.size(), 1u);
+    EXPECT_EQ(desktop.questions[0].text, "'zeit_alt.web' und dazugehörende Image-Datei 'zeit_alt.jpg' löschen ?");
+    EXPECT_FALSE(LibraryHas("zeit_alt.web"));
+    EXPECT_FALSE(LibraryHas("zeit_alt.jpg"));
+    EXPECT_TRUE(LibraryHas("zeit.web"));
+    EXPECT_TRUE(LibraryHas("zeit.jpg"));
+    EXPECT_EQ(Names(), QStringList({"Zeit"}));
+}
+
 TEST_F(LibraryWindowTest, TheGridHasCellsOfTheLargestLogoAndPaintsEachInItsCell)
 {
     // Sizes 40×20, 60×10, a missing and an unreadable logo: cells of 60×20, one per entry.
