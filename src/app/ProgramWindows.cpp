@@ -179,6 +179,7 @@ namespace {
 
 bool& BrowserMark(StartPageMarks& marks, int browser)
 {
+    if (browser >= 3) return marks.chromium[static_cast<std::size_t>(browser - 3)];
     return browser == 0 ? marks.IE : browser == 1 ? marks.FF : marks.OP;
 }
 
@@ -201,7 +202,7 @@ template <typename Window, typename... Args> Window& ShowOnce(std::unique_ptr<Wi
 
 void ProgramWindows::SwitchStartPage(int browser)
 {
-    if (switchingStartPage_ || browser < 0 || browser > 2) return;
+    if (switchingStartPage_ || browser < 0 || browser >= kStartPageBrowserCount) return;
     StartPageMarks marks = editor_->Marks();
     // A browser must not be sent to a page that was never written.
     if (!BrowserMark(marks, browser) && !FileExists(context_.Page.PageFolder + "index.html") &&

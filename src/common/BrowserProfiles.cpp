@@ -1,5 +1,6 @@
 #include "common/BrowserProfiles.h"
 
+#include "common/ChromiumProfiles.h"
 #include "common/FileIo.h"
 #include "common/Files.h"
 #include "common/IniLines.h"
@@ -143,5 +144,10 @@ std::vector<BrowserProfile> ListFirefoxProfiles(const UserFolders& folders)
 
 std::vector<BrowserProfile> ListBrowserProfiles(const UserFolders& folders)
 {
-    return ListFirefoxProfiles(folders);
+    std::vector<BrowserProfile> profiles = ListFirefoxProfiles(folders);
+    for (const ChromiumBrowser& browser : kChromiumBrowsers) {
+        std::vector<BrowserProfile> more = ListChromiumProfiles(browser.kind, folders);
+        profiles.insert(profiles.end(), more.begin(), more.end());
+    }
+    return profiles;
 }

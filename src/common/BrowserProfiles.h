@@ -1,11 +1,12 @@
 // The browser profiles of this user: which browser, a name to show, and the profile folder.
-// Firefox's are found below its profile roots and through their profiles.ini.
+// Firefox's are found below its profile roots and through their profiles.ini, the Chromium
+// family's in their user data folders.
 #pragma once
 
 #include <string>
 #include <vector>
 
-enum class BrowserKind { Firefox };
+enum class BrowserKind { Firefox, Chrome, Chromium, Brave, Edge, Vivaldi, OperaNew };
 
 struct BrowserProfile {
     BrowserKind browser = BrowserKind::Firefox;

@@ -40,3 +40,34 @@ const OrderedJson* JsonAt(const OrderedJson& root, std::string_view dottedPath)
         dottedPath.remove_prefix(dot + 1);
     }
 }
+
+void JsonSet(OrderedJson& root, std::string_view dottedPath, OrderedJson value)
+{
+    OrderedJson* node = &root;
+    while (true) {
+        if (!node->is_object()) *node = OrderedJson::object();
+        const std::size_t dot = dottedPath.find('.');
+        OrderedJson& child = (*node)[std::string(dottedPath.substr(0, dot))];
+        if (dot == std::string_view::npos) {
+            child = std::move(value);
+            return;
+        }
+        node = &child;
+        dottedPath.remove_prefix(dot + 1);
+    }
+}
+
+void JsonErase(OrderedJson& root, std::string_view dottedPath)
+{
+    if (!root.is_object()) return;
+    const std::size_t dot = dottedPath.find('.');
+    const std::string step(dottedPath.substr(0, dot));
+    const auto found = root.find(step);
+    if (found == root.end()) return;
+    if (dot == std::string_view::npos) {
+        root.erase(found);
+        return;
+    }
+    JsonErase(*found, dottedPath.substr(dot + 1));
+    if (found->is_object() && found->empty()) root.erase(found);
+}

@@ -26,3 +26,10 @@ std::string JsonFileText(const OrderedJson& value);
 // The value at the dotted path ("session.startup_urls"); nullptr when a step is missing or not
 // an object.
 const OrderedJson* JsonAt(const OrderedJson& root, std::string_view dottedPath);
+
+// Sets the value at the dotted path, making the objects on the way where they are missing (a
+// step that is no object is replaced by one). A key that exists keeps its place.
+void JsonSet(OrderedJson& root, std::string_view dottedPath, OrderedJson value);
+
+// Removes the value at the dotted path, and every object on the way that is empty then.
+void JsonErase(OrderedJson& root, std::string_view dottedPath);

@@ -8,7 +8,9 @@
 #include "common/Registry.h"
 #include "document/PageFile.h"
 #include "output/FirefoxPrefs.h"
+#include "output/ChromiumStartPage.h"
 #include "output/FirefoxStartPage.h"
+#include "common/ChromiumProfiles.h"
 
 #include <functional>
 #include <vector>
@@ -118,6 +120,13 @@ std::string FillMessage(const char* message, const std::string& file, const std:
     return text;
 }
 
+std::optional<BrowserKind> ChromiumKindOf(StartPageBrowser browser)
+{
+    const int index = static_cast<int>(browser) - static_cast<int>(StartPageBrowser::Chrome);
+    if (index < 0 || index >= static_cast<int>(kChromiumBrowsers.size())) return std::nullopt;
+    return kChromiumBrowsers[static_cast<std::size_t>(index)].kind;
+}
+
 BrowserPlaces CurrentBrowserPlaces() { return {CurrentUserFolders(), FirefoxPolicyFiles()}; }
 
 std::string LinkPageAddress(const PageState& page, bool forOpera)
@@ -162,6 +171,9 @@ StartPageSwitch SwitchStartPage(StartPageBrowser browser, const AppPaths& paths,
     case StartPageBrowser::InternetExplorer: return SwitchInternetExplorer(paths, page, marked);
     case StartPageBrowser::Firefox: return SwitchFirefoxStartPage(paths, page, marked, places);
     case StartPageBrowser::Opera: return SwitchOpera(paths, page, marked);
+    default: break;
     }
+    if (const std::optional<BrowserKind> kind = ChromiumKindOf(browser))
+        return SwitchChromiumStartPage(*kind, paths, page, marked, places);
     return {marked, {}};
 }

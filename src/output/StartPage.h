@@ -4,13 +4,22 @@
 
 #include "common/BrowserProfiles.h"
 
+#include <optional>
 #include <string>
 #include <vector>
 
 struct AppPaths;
 struct PageState;
 
-enum class StartPageBrowser { InternetExplorer = 0, Firefox = 1, Opera = 2 };
+enum class StartPageBrowser {
+    InternetExplorer = 0, Firefox = 1, Opera = 2,
+    // The Chromium family, in the order of kChromiumBrowsers.
+    Chrome = 3, Chromium, Brave, Edge, Vivaldi, OperaNew,
+};
+inline constexpr int kStartPageBrowserCount = 9;
+
+// The Chromium-family browser behind the menu item; nullopt for the first three.
+std::optional<BrowserKind> ChromiumKindOf(StartPageBrowser browser);
 
 // Shown (as information) when a browser or its start page setting is not found.
 inline constexpr const char* kNoInternetExplorerMessage =
@@ -28,6 +37,12 @@ inline constexpr const char* kInternetExplorerValue = "Start Page";
 // Shown for a profile whose start page a file sets at every start of Firefox; «Datei» is that file.
 inline constexpr const char* kFirefoxFixedMessage =
     "Die Startseite von FireFox ist in «Datei» festgelegt; dieses Profil bleibt unverändert.  ";
+// The Chromium family; «Browser» is the browser's name, «Datei» a profile's Preferences.
+inline constexpr const char* kNoChromiumMessage = "Entweder kein «Browser» installiert oder nicht unterstützte Version.  ";
+inline constexpr const char* kChromiumRunningMessage =
+    "Bitte «Browser» zuerst beenden, sonst überschreibt «Browser» die neue Startseite beim Beenden.  ";
+inline constexpr const char* kChromiumUnreadableMessage =
+    "Die Einstellungen von «Browser» in «Datei» sind nicht lesbar und bleiben unverändert.  ";
 // Shown when a profile's settings are too long to be kept as backup: nothing is switched.
 inline constexpr const char* kBackupTooLongMessage =
     "Die bisherigen Einstellungen von «Browser» in «Datei» sind zu lang zum Sichern; es wurde nichts geändert.  ";

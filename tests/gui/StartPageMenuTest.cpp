@@ -13,6 +13,7 @@
 #include "support/FakeServices.h"
 
 #include <QAction>
+#include <QMenu>
 #include <QWidget>
 #include <QApplication>
 #include <gtest/gtest.h>
@@ -86,4 +87,20 @@ TEST_F(StartPageMenuTest, APageNeverWrittenIsWrittenFirstOrNothingIsSwitched)
     EXPECT_EQ(RegReadStringTrimmed(RegRoot::CurrentUser, kInternetExplorerKey, kInternetExplorerValue), "http://msn.de/");
     ASSERT_EQ(services.messages.size(), 1u);
     EXPECT_EQ(services.messages[0].text, "Fehler beim Schreiben der Datei. ");
+}
+
+TEST_F(StartPageMenuTest, AChromiumFamilyItemShowsOnlyWhereTheBrowserIsAndCarriesTheMark)
+{
+    home.Put(".config/chromium/Default/Preferences", R"({"homepage":"http://alt/"})");
+    QMenu* menu = windows.Editor().findChild<QMenu*>(QStringLiteral("mnuStart"));
+    emit menu->aboutToShow();
+    EXPECT_TRUE(Item("mnuChromium")->isVisible());
+    EXPECT_FALSE(Item("mnuChrome")->isVisible());
+    Item("mnuChromium")->trigger();
+    EXPECT_TRUE(Item("mnuChromium")->isChecked());
+    EXPECT_EQ(Key("Chromium"), "1");
+
+    std::filesystem::remove_all(home.Folder() + ".config/chromium");
+    emit menu->aboutToShow();
+    EXPECT_FALSE(Item("mnuChromium")->isVisible());
 }
