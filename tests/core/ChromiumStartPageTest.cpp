@@ -61,7 +61,6 @@ TEST_F(ChromiumStartPageTest, EveryProfileGetsThePageAndExactlyItsOwnSettingsBac
     EXPECT_EQ(set["homepage"], link);
     EXPECT_EQ(set["homepage_is_newtabpage"], false);
     EXPECT_EQ(set["browser"]["show_home_button"], true);
-    EXPECT_EQ(set["browser"]["window_placement"]["left"], 10);
     EXPECT_EQ(ReadIni("StartPage", "Chromium", page.PageFile), "1");
     EXPECT_EQ(ReadIni("BackupProfiles", "Chromium|" + home.Folder() + ".config/chromium/Default", program.paths.SettingsFile),
               R"({"session.restore_on_startup":1,"homepage_is_newtabpage":true})");
@@ -105,9 +104,7 @@ TEST_F(ChromiumStartPageTest, ARunningBrowserRefusesTheSwitchAStaleLockDoesNot)
         const StartPageSwitch result = Switch(false);
         EXPECT_EQ(result.marked, !refused) << target;
         EXPECT_EQ(result.messages.empty(), !refused) << target;
-        if (refused) {
-            EXPECT_EQ(result.messages[0], running);
-        }
+        EXPECT_TRUE(!refused || result.messages[0] == running);
         EXPECT_EQ(home.Take(kDefault) == kOriginal, refused) << target;
     }
     // In a flatpak home the process cannot be seen: any lock counts.

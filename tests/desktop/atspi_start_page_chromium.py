@@ -1,9 +1,6 @@
 #!/usr/bin/python3
-"""Drives Pinwall-Builder and the real Chromium: a first start makes the profile, "für Chromium"
-makes the page its start page, the switch is refused while Chromium runs, and the second click
-brings back what Chromium opened before. The open pages come from the remote debugging port.
-Run by tests/desktop/run-startpage-chromium-check. Arguments: program folder, Chromium, user data
-folder, shot."""
+"""Pinwall-Builder and the real Chromium: "für Chromium" makes the page the start page, is refused while
+Chromium runs, the second click brings back what Chromium opened. Args: program, Chromium, user data, shot."""
 import atexit
 import json
 import os
@@ -26,20 +23,14 @@ preferences = os.path.join(user_data, "Default", "Preferences")
 browsers = []
 atexit.register(lambda: [b.kill() for b in browsers if b.poll() is None])
 
-
 def fail_with_shot(text):
     if shot:
         screenshot(os.path.splitext(shot)[0] + "-failed.png")
     sys.exit(text)
 
 
-def wait_for(predicate, what, timeout=20):
-    return atspi.wait_for(predicate, what, timeout, fail_with_shot)
-
-
-def click(accessible):
-    x, y = atspi.centre(accessible)
-    atspi.xdo("mousemove", "--sync", x, y, "click", 1)
+wait_for = lambda predicate, what, timeout=20: atspi.wait_for(predicate, what, timeout, fail_with_shot)  # noqa: E731
+click = lambda a: atspi.xdo("mousemove", "--sync", *atspi.centre(a), "click", 1)  # noqa: E731
 
 
 def choose_item():
@@ -56,10 +47,7 @@ def choose_item():
     return item
 
 
-def checked(item):
-    return item.getState().contains(pyatspi.STATE_CHECKED)
-
-
+checked = lambda item: item.getState().contains(pyatspi.STATE_CHECKED)  # noqa: E731
 def free_port():
     with socket.socket() as s:
         s.bind(("127.0.0.1", 0))
@@ -92,8 +80,7 @@ def start_chromium():
     return browser, sorted(opened)
 
 
-def end_chromium(browser):
-    """Ends Chromium as the desktop does; it writes its preferences on the way."""
+def end_chromium(browser):  # as the desktop does: it writes its preferences on the way
     browser.send_signal(signal.SIGTERM)
     browser.wait(30)
 
