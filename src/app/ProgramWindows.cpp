@@ -3,6 +3,7 @@
 #include "app/NewPageDialog.h"
 #include "app/PreviewWindow.h"
 #include "app/StartWindow.h"
+#include "common/Files.h"
 #include "common/SystemFolders.h"
 #include "common/gui/DesktopServices.h"
 #include "common/gui/WindowHelpers.h"
@@ -184,6 +185,7 @@ namespace {
 
 bool& BrowserMark(StartPageMarks& marks, int browser)
 {
+    if (browser >= 3) return marks.chromium[static_cast<std::size_t>(browser - 3)];
     return browser == 0 ? marks.IE : browser == 1 ? marks.FF : marks.OP;
 }
 
@@ -206,9 +208,15 @@ template <typename Window, typename... Args> Window& ShowOnce(std::unique_ptr<Wi
 
 void ProgramWindows::SwitchStartPage(int browser)
 {
-    if (switchingStartPage_ || browser < 0 || browser > 2) return;
-    switchingStartPage_ = true;
+    if (switchingStartPage_ || browser < 0 || browser >= kStartPageBrowserCount) return;
     StartPageMarks marks = editor_->Marks();
+    // A browser must not be sent to a page that was never written.
+    if (!BrowserMark(marks, browser) && !FileExists(context_.Page.PageFolder + "index.html") &&
+        !::GeneratePage(context_.Paths, context_.Page, editor_->Columns()).written) {
+        ShowMessage(QString::fromUtf8(kPageWriteErrorMessage), kMessageWarning);
+        return;
+    }
+    switchingStartPage_ = true;
     const StartPageSwitch result = ::SwitchStartPage(static_cast<StartPageBrowser>(browser), context_.Paths,
                                                      context_.Page, BrowserMark(marks, browser));
     // The marks are read again: the profile search lets other windows work meanwhile.
@@ -216,7 +224,7 @@ void ProgramWindows::SwitchStartPage(int browser)
     BrowserMark(marks, browser) = result.marked;
     editor_->SetMarks(marks);
     switchingStartPage_ = false;
-    if (result.message) ShowMessage(QString::fromUtf8(result.message), kMessageInformation);
+    for (const std::string& message : result.messages) ShowMessage(QString::fromStdString(message), kMessageInformation);
 }
 
 frmHead& ProgramWindows::ShowHeaderEditor()

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cerrno>
+#include <cstdlib>
 
 #ifdef _WIN32
 #include <fcntl.h>
@@ -51,6 +52,12 @@ bool ProcessIsRunning(long pid)
     return running;
 }
 
+
+std::string HostName()
+{
+    const char* name = std::getenv("COMPUTERNAME");
+    return name ? name : "";
+}
 #else
 #include <fcntl.h>
 #include <signal.h>
@@ -94,5 +101,12 @@ bool ProcessIsRunning(long pid)
     // pid 0 and negative ids would name process groups.
     if (pid <= 0) return false;
     return ::kill(static_cast<pid_t>(pid), 0) == 0 || errno == EPERM;
+}
+
+std::string HostName()
+{
+    char name[256] = {};
+    if (::gethostname(name, sizeof name - 1) != 0) return {};
+    return name;
 }
 #endif

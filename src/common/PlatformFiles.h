@@ -3,6 +3,7 @@
 #pragma once
 
 #include <filesystem>
+#include <string>
 #include <string_view>
 
 enum class FileOpenMode {
@@ -28,3 +29,6 @@ long CurrentProcessId();
 
 // False only when surely no process of that id runs.
 bool ProcessIsRunning(long pid);
+
+// This computer's name on the network; empty when unknown.
+std::string HostName();

@@ -85,6 +85,8 @@ void ReadMarks(const PageState& page, StartPageMarks& marks)
     if (ReadPage(page, "StartPage", "IE", "0") == "1") marks.IE = true;
     if (ReadPage(page, "StartPage", "FF", "0") == "1") marks.FF = true;
     if (ReadPage(page, "StartPage", "OP", "0") == "1") marks.OP = true;
+    for (std::size_t i = 0; i < kChromiumBrowsers.size(); ++i)
+        if (ReadPage(page, "StartPage", kChromiumBrowsers[i].key, "0") == "1") marks.chromium[i] = true;
 }
 
 } // namespace

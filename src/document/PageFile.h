@@ -2,6 +2,8 @@
 // opening a page into the editor's column lists, creating a page file and storing the columns.
 #pragma once
 
+#include "common/ChromiumProfiles.h"
+
 #include <array>
 #include <cstdint>
 #include <string>
@@ -32,6 +34,7 @@ struct StartPageMarks {
     bool IE = false;
     bool FF = false;
     bool OP = false;
+    std::array<bool, kChromiumBrowsers.size()> chromium{};  // in the order of kChromiumBrowsers
 };
 
 // Section and key names of the page file.

@@ -205,7 +205,9 @@ void frmMain::SetColumnLists(const ColumnLists& lists)
 
 StartPageMarks frmMain::Marks() const
 {
-    return {mnuIE->isChecked(), mnuFF->isChecked(), mnuOP->isChecked()};
+    StartPageMarks marks{mnuIE->isChecked(), mnuFF->isChecked(), mnuOP->isChecked(), {}};
+    for (std::size_t i = 0; i < mnuChromium.size(); ++i) marks.chromium[i] = mnuChromium[i]->isChecked();
+    return marks;
 }
 
 void frmMain::SetMarks(const StartPageMarks& marks)
@@ -213,6 +215,7 @@ void frmMain::SetMarks(const StartPageMarks& marks)
     mnuIE->setChecked(marks.IE);
     mnuFF->setChecked(marks.FF);
     mnuOP->setChecked(marks.OP);
+    for (std::size_t i = 0; i < mnuChromium.size(); ++i) mnuChromium[i]->setChecked(marks.chromium[i]);
 }
 
 bool frmMain::PreviewChecked() const

@@ -86,7 +86,8 @@ signals:
     void bannerEditorRequested();
     void footerEditorRequested();
     void backgroundRequested();
-    // 0 Internet Explorer, 1 Firefox, 2 Opera; the installer sets the mark itself.
+    // 0 Internet Explorer, 1 Firefox, 2 Opera, 3… the Chromium family (StartPageBrowser); the
+    // installer sets the mark itself.
     void startPageRequested(int browser);
     void newEntryRequested();
     void captureRequested();
@@ -131,6 +132,8 @@ private:
     QAction* mnuIE = nullptr;
     QAction* mnuFF = nullptr;
     QAction* mnuOP = nullptr;
+    // Shown only for the browsers whose user data is there when the menu opens.
+    std::array<QAction*, kChromiumBrowsers.size()> mnuChromium{};
     QMenu* mnuPnw = nullptr;
     QAction* mnuNew = nullptr;
     QAction* mnuLoad = nullptr;

@@ -2,6 +2,7 @@
 #include "editor/MainWindow.h"
 
 #include "app/ProgramContext.h"
+#include "common/ChromiumProfiles.h"
 #include "editor/MainWindowTexts.h"
 
 #include <QAction>
@@ -56,6 +57,21 @@ void frmMain::BuildMenus()
                 [this, action, browser](bool checked) { StartPageChosen(action, browser, checked); });
         ++browser;
     }
+    for (std::size_t i = 0; i < mnuChromium.size(); ++i) {
+        QAction* action = MakeAction(MenuChromium[i].first, MenuChromium[i].second, mnuStart);
+        mnuChromium[i] = action;
+        action->setCheckable(true);
+        action->setVisible(false);
+        mnuStart->addAction(action);
+        connect(action, &QAction::triggered, this,
+                [this, action, browser](bool checked) { StartPageChosen(action, browser, checked); });
+        ++browser;
+    }
+    connect(mnuStart, &QMenu::aboutToShow, this, [this] {
+        const UserFolders folders = CurrentUserFolders();
+        for (std::size_t i = 0; i < mnuChromium.size(); ++i)
+            mnuChromium[i]->setVisible(!ChromiumUserDataFolders(kChromiumBrowsers[i].kind, folders).empty());
+    });
     bar->addMenu(mnuStart);
 
     mnuPnw = MakeMenu("mnuPnw", MenuPnw, this);

@@ -1,6 +1,9 @@
 // The German texts of the column editor window, in one place.
 #pragma once
 
+#include <array>
+#include <utility>
+
 namespace MainWindowTexts {
 
 inline constexpr const char* ColumnFrame = "Spalte %1:";  // %1: column number
@@ -26,6 +29,15 @@ inline constexpr const char* MenuStart = "Startseite";
 inline constexpr const char* MenuIE = "für Internet Explorer";
 inline constexpr const char* MenuFF = "für Mozilla FireFox";
 inline constexpr const char* MenuOP = "für Opera";
+// The Chromium family, in the order of kChromiumBrowsers: object name and caption.
+inline constexpr std::array<std::pair<const char*, const char*>, 6> MenuChromium = {{
+    {"mnuChrome", "für Google Chrome"},
+    {"mnuChromium", "für Chromium"},
+    {"mnuBrave", "für Brave"},
+    {"mnuEdge", "für Microsoft Edge"},
+    {"mnuVivaldi", "für Vivaldi"},
+    {"mnuOperaNew", "für Opera (ab Version 15)"},
+}};
 inline constexpr const char* MenuPnw = "Pinwall";
 inline constexpr const char* MenuNew = "Neue Link-Seite erstellen";
 inline constexpr const char* MenuLoad = "gespeicherte Link-Seite laden";

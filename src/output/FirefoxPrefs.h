@@ -1,5 +1,5 @@
-// Firefox's start page in the prefs.js files of its profiles: where the profiles are, which
-// page a file names, rewriting the files, and whether Firefox runs with a profile.
+// Firefox's start page in the prefs.js files of its profiles: which page a file names,
+// rewriting the files, what would undo a change, and whether Firefox runs with a profile.
 #pragma once
 
 #include <optional>
@@ -7,28 +7,46 @@
 #include <string_view>
 #include <vector>
 
-struct AppPaths;
-
-// The folders below which this platform's Firefox keeps its profiles, in search order: on
-// Linux the usual home, then the snap and the flatpak homes.
-std::vector<std::string> FirefoxProfileHomes(const AppPaths& paths);
-
-// Every prefs.js below the homes that exist, home by home, each in FindFiles order.
-std::vector<std::string> FindFirefoxPrefs(const AppPaths& paths);
+// The preferences the start page switch reads and writes.
+inline constexpr const char* kHomepagePref = "browser.startup.homepage";
+inline constexpr const char* kStartupPagePref = "browser.startup.page";
 
 // The start page that the last homepage line of a prefs.js names, as the line spells it
 // (escapes included); empty when no line names one.
 std::string HomepageInPrefs(std::string_view bytes);
 
-// The file with every homepage line naming `page` (spelt as the file spells it) and every line
-// ending in CR LF, all other bytes as they were; nullopt when no line names a homepage.
-std::optional<std::string> PrefsWithHomepage(std::string_view bytes, const std::string& page);
+// The value that the last `user_pref("name", …);` line gives, as the line spells it (a string
+// with its quotes); nullopt when no line sets the preference.
+std::optional<std::string> PrefLiteral(std::string_view bytes, std::string_view name);
 
-// Rewrites the file with PrefsWithHomepage. The new file is written beside the old one and
+// One preference to set: its value as prefs.js spells it, or nullopt to remove its lines.
+struct PrefSetting {
+    std::string name;
+    std::optional<std::string> literal;
+};
+
+// The file with every line of each preference set to its new value (or removed), a line
+// added at the end for a value the file does not set yet, and every line ending in CR LF; all
+// other bytes stay as they were.
+std::string PrefsWithSettings(std::string_view bytes, const std::vector<PrefSetting>& settings);
+
+// Rewrites the file with PrefsWithSettings. The new file is written beside the old one and
 // renamed over it, so an interrupted rewrite leaves one of the two whole; the prefs.j_ copy
-// holds the old content meanwhile and is removed afterwards. A file that names no homepage is
+// holds the old content meanwhile and is removed afterwards. A file that would not change is
 // not touched. False when the file could not be read or replaced.
-bool SetHomepageInPrefsFile(const std::string& file, const std::string& page);
+bool SetPrefsInFile(const std::string& file, const std::vector<PrefSetting>& settings);
+
+// True when the bytes (a user.js, which Firefox applies at every start) set the start page or
+// what Firefox shows at its start.
+bool UserJsSetsStartPage(std::string_view bytes);
+
+// The first of the policy files that locks Firefox's home page ("Homepage" with "Locked": true);
+// empty when none does.
+std::string FirefoxHomepageLockedBy(const std::vector<std::string>& policyFiles);
+
+// Where Firefox reads its policies on this platform: the system folder and the distribution/
+// folder of the usual installations and of the Firefox found on the PATH.
+std::vector<std::string> FirefoxPolicyFiles();
 
 // A text as a string of prefs.js spells it: backslash and double quote escaped.
 std::string PrefsString(const std::string& text);

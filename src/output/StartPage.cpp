@@ -8,6 +8,9 @@
 #include "common/Registry.h"
 #include "document/PageFile.h"
 #include "output/FirefoxPrefs.h"
+#include "output/ChromiumStartPage.h"
+#include "output/FirefoxStartPage.h"
+#include "common/ChromiumProfiles.h"
 
 #include <functional>
 #include <vector>
@@ -31,20 +34,6 @@ std::string FileUrl(const std::string& path, bool forOpera)
     return SpacesToPercent20(url);
 }
 
-// An address inside this program's pages folder is one of its link pages. Kept as a backup it
-// would replace the user's own start page for good, since the backup is written only once.
-bool IsLinkPageAddress(const std::string& address, const AppPaths& paths)
-{
-    if (paths.PagesFolder.empty()) return false;
-    for (const bool forOpera : {false, true}) {
-        const std::string prefix = FileUrl(paths.PagesFolder, forOpera);
-        for (const std::string& form : {prefix, PercentEncodeBeyondCp1252(prefix), PrefsString(prefix)}) {
-            if (address.starts_with(form)) return true;
-        }
-    }
-    return false;
-}
-
 // How one browser's start page is written, and under which keys its backup and mark are kept.
 struct BrowserSetting {
     const char* backupKey;
@@ -65,7 +54,7 @@ StartPageSwitch Switch(const AppPaths& paths, const PageState& page, bool marked
     const std::string next = nowMarked ? setting.linkAddress : backup;
     if (!next.empty()) setting.write(next);
     WriteIni(kMarkSection, setting.markKey, nowMarked ? "1" : "0", page.PageFile);
-    return {nowMarked, nullptr};
+    return {nowMarked, {}};
 }
 
 std::string ReadBackup(const AppPaths& paths, const char* key) { return ReadIni(kBackupSection, key, paths.SettingsFile); }
@@ -74,30 +63,11 @@ StartPageSwitch SwitchInternetExplorer(const AppPaths& paths, const PageState& p
 {
     const std::string backup = ReadBackup(paths, "HomeIE");
     const std::string current = RegReadStringTrimmed(RegRoot::CurrentUser, kInternetExplorerKey, kInternetExplorerValue);
-    if (current.empty()) return {marked, kNoInternetExplorerMessage};
+    if (current.empty()) return {marked, {kNoInternetExplorerMessage}};
     // The registry of this platform is an INI file in Windows-1252.
     return Switch(paths, page, marked, backup, current,
                   {"HomeIE", "IE", PercentEncodeBeyondCp1252(LinkPageAddress(page, false)), [](const std::string& address) {
                        RegWriteString(RegRoot::CurrentUser, kInternetExplorerKey, kInternetExplorerValue, address);
-                   }});
-}
-
-StartPageSwitch SwitchFirefox(const AppPaths& paths, const PageState& page, bool marked)
-{
-    const std::string backup = ReadBackup(paths, "HomeFF");
-    const std::vector<std::string> files = FindFirefoxPrefs(paths);
-    std::string current;
-    if (!files.empty()) {
-        if (const std::optional<std::string> bytes = ReadWholeFile(files.front())) current = HomepageInPrefs(*bytes);
-    }
-    if (current.empty()) return {marked, kNoFirefoxMessage};
-    // A running Firefox writes its preferences back when it ends and would undo the switch.
-    for (const std::string& file : files) {
-        if (FirefoxProfileInUse(file)) return {marked, kFirefoxRunningMessage};
-    }
-    return Switch(paths, page, marked, backup, current,
-                  {"HomeFF", "FF", PrefsString(LinkPageAddress(page, false)), [&files](const std::string& address) {
-                       for (const std::string& file : files) SetHomepageInPrefsFile(file, address);
                    }});
 }
 
@@ -106,7 +76,7 @@ StartPageSwitch SwitchOpera(const AppPaths& paths, const PageState& page, bool m
     const std::string settings = OperaSettingsFile(paths);
     const std::string backup = ReadBackup(paths, "HomeOpera");
     const std::string current = ReadIni("User Prefs", "Home URL", settings);
-    if (current.empty()) return {marked, kNoOperaMessage};
+    if (current.empty()) return {marked, {kNoOperaMessage}};
     return Switch(paths, page, marked, backup, current,
                   {"HomeOpera", "OP", PercentEncodeBeyondCp1252(LinkPageAddress(page, true)),
                    [&settings](const std::string& address) { WriteIni("User Prefs", "Home URL", address, settings); }});
@@ -126,6 +96,38 @@ std::size_t SequenceLength(const std::string& text, std::size_t pos)
 }
 
 } // namespace
+
+bool IsLinkPageAddress(const std::string& address, const AppPaths& paths)
+{
+    if (paths.PagesFolder.empty()) return false;
+    for (const bool forOpera : {false, true}) {
+        const std::string prefix = FileUrl(paths.PagesFolder, forOpera);
+        for (const std::string& form : {prefix, PercentEncodeBeyondCp1252(prefix), PrefsString(prefix)}) {
+            if (address.starts_with(form)) return true;
+        }
+    }
+    return false;
+}
+
+std::string FillMessage(const char* message, const std::string& file, const std::string& browser)
+{
+    std::string text = message;
+    for (const auto& [field, value] : {std::pair<std::string, const std::string&>{"«Datei»", file},
+                                       std::pair<std::string, const std::string&>{"«Browser»", browser}}) {
+        for (std::size_t at = text.find(field); at != std::string::npos; at = text.find(field, at + value.size()))
+            text.replace(at, field.size(), value);
+    }
+    return text;
+}
+
+std::optional<BrowserKind> ChromiumKindOf(StartPageBrowser browser)
+{
+    const int index = static_cast<int>(browser) - static_cast<int>(StartPageBrowser::Chrome);
+    if (index < 0 || index >= static_cast<int>(kChromiumBrowsers.size())) return std::nullopt;
+    return kChromiumBrowsers[static_cast<std::size_t>(index)].kind;
+}
+
+BrowserPlaces CurrentBrowserPlaces() { return {CurrentUserFolders(), FirefoxPolicyFiles()}; }
 
 std::string LinkPageAddress(const PageState& page, bool forOpera)
 {
@@ -159,10 +161,19 @@ std::string PercentEncodeBeyondCp1252(const std::string& text)
 
 StartPageSwitch SwitchStartPage(StartPageBrowser browser, const AppPaths& paths, const PageState& page, bool marked)
 {
+    return SwitchStartPage(browser, paths, page, marked, CurrentBrowserPlaces());
+}
+
+StartPageSwitch SwitchStartPage(StartPageBrowser browser, const AppPaths& paths, const PageState& page, bool marked,
+                                const BrowserPlaces& places)
+{
     switch (browser) {
     case StartPageBrowser::InternetExplorer: return SwitchInternetExplorer(paths, page, marked);
-    case StartPageBrowser::Firefox: return SwitchFirefox(paths, page, marked);
+    case StartPageBrowser::Firefox: return SwitchFirefoxStartPage(paths, page, marked, places);
     case StartPageBrowser::Opera: return SwitchOpera(paths, page, marked);
+    default: break;
     }
-    return {marked, nullptr};
+    if (const std::optional<BrowserKind> kind = ChromiumKindOf(browser))
+        return SwitchChromiumStartPage(*kind, paths, page, marked, places);
+    return {marked, {}};
 }

@@ -1,8 +1,10 @@
 #!/usr/bin/python3
-"""Drives Pinwall-Builder and the real Firefox: writes the page, makes it Firefox's start page
-through the menu "Startseite", checks that Firefox opens it, that the switch is refused while
-Firefox runs, and that the second click brings the old start page back.
-Run by tests/desktop/run-startpage-firefox-check. Arguments: program folder, Firefox, profile, shot."""
+"""Drives Pinwall-Builder and the real Firefox: makes the page, never written before, the start
+page of two profiles through the menu "Startseite", checks that Firefox opens it, that the switch
+is refused while Firefox runs, and that the second click gives each profile its own settings back.
+Run by tests/desktop/run-startpage-firefox-check.
+Arguments: program folder, Firefox, profile (XDG root, no start page, restores the session),
+second profile (a start page of its own), shot."""
 import atexit
 import os
 import subprocess
@@ -14,10 +16,9 @@ import pyatspi
 import atspi_support as atspi
 from atspi_support import find, menu, named, need, press, screenshot
 
-program_folder, firefox, profile, shot = sys.argv[1:5]
+program_folder, firefox, profile, second, shot = sys.argv[1:6]
 PAGE = "Meine Links"
 ITEM = "für Mozilla FireFox"
-prefs = os.path.join(profile, "prefs.js")
 old_page = "file://" + os.environ["HOME"] + "/old.html"
 browsers = []
 atexit.register(lambda: [b.kill() for b in browsers if b.poll() is None])
@@ -33,10 +34,17 @@ def wait_for(predicate, what, timeout=20):
     return atspi.wait_for(predicate, what, timeout, fail_with_shot)
 
 
-def homepage():
-    with open(prefs, encoding="utf-8") as f:
-        lines = [l for l in f.read().splitlines() if l.startswith('user_pref("browser.startup.homepage",')]
-    return lines[-1][len('user_pref("browser.startup.homepage", "'):-3] if lines else ""
+def pref(folder, name):
+    """The value the last line of the profile's prefs.js gives the preference, as it is spelt
+    (a string without its quotes); None without such a line."""
+    prefix = 'user_pref("%s", ' % name
+    with open(os.path.join(folder, "prefs.js"), encoding="utf-8") as f:
+        lines = [l for l in f.read().splitlines() if l.startswith(prefix)]
+    return lines[-1][len(prefix):-2].strip('"') if lines else None
+
+
+def settings():
+    return [(pref(p, "browser.startup.homepage"), pref(p, "browser.startup.page")) for p in (profile, second)]
 
 
 def click(accessible):
@@ -65,10 +73,10 @@ def checked(item):
     return item.getState().contains(pyatspi.STATE_CHECKED)
 
 
-def firefox_shows(title_part, shot_file):
+def firefox_shows(folder, title_part, shot_file):
     """Starts Firefox with the profile, waits until its window shows the page titled title_part,
     takes a screenshot and ends Firefox as a user would (it writes its preferences on the way)."""
-    browser = subprocess.Popen([firefox, "--no-remote", "--profile", profile],
+    browser = subprocess.Popen([firefox, "--no-remote", "--profile", folder],
                                stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
     browsers.append(browser)
     title = ""
@@ -84,26 +92,27 @@ def firefox_shows(title_part, shot_file):
     return browser, title
 
 
-# The page must exist before it is installed.
-save = wait_for(named(pyatspi.ROLE_PUSH_BUTTON, "Speichern / HTML erstellen"), "generator button")
-press(save)
+# The page was never written: choosing the item writes it first.
 index = os.path.join(program_folder, "Pinwall", PAGE, "index.html")
-if not atspi.poll(lambda: os.path.exists(index), 10):
-    sys.exit("index.html was not written")
 link = "file://" + index.replace(" ", "%20")
+if os.path.exists(index):
+    sys.exit("index.html exists before the first click")
 
 item = choose_item()
-if not checked(item) or homepage() != link:
-    sys.exit("after the first click: mark %s, prefs.js names %r" % (checked(item), homepage()))
-print("first click: mark set, prefs.js names " + link)
+if not checked(item) or not os.path.exists(index):
+    sys.exit("after the first click: mark %s, index.html written %s" % (checked(item), os.path.exists(index)))
+if settings() != [(link, "1"), (link, None)]:
+    sys.exit("after the first click the profiles hold %r" % settings())
+print("first click: page written, mark set, both profiles name " + link + ", the session restore is off")
 
 base, ext = os.path.splitext(shot) if shot else ("", "")
-browser, title = firefox_shows(PAGE, shot)
+browser, title = firefox_shows(profile, PAGE, shot)
 if PAGE not in title:
     sys.exit("Firefox did not open the link page, its window says %r" % title)
 print("Firefox opened the link page: " + title)
 
 # While Firefox runs it would write its start page back when it ends: the switch is refused.
+before = settings()
 item = choose_item()
 message = wait_for(lambda a: "Bitte FireFox zuerst beenden" in (a.name or ""), "message about the running Firefox", 10)
 if shot:
@@ -113,21 +122,23 @@ while dialog is not None and dialog.getRole() not in (pyatspi.ROLE_DIALOG, pyats
     dialog = dialog.parent
 press(find(dialog, named(pyatspi.ROLE_PUSH_BUTTON, "OK")), "OK")
 time.sleep(0.5)
-if not checked(item) or homepage() != link:
-    sys.exit("the refused click changed something: mark %s, prefs.js names %r" % (checked(item), homepage()))
+if not checked(item) or settings() != before:
+    sys.exit("the refused click changed something: mark %s, profiles hold %r" % (checked(item), settings()))
 print("while Firefox runs: message shown, nothing changed")
 
 browser.terminate()
 browser.wait(30)
 
+# Each profile gets its own settings back: the first none of its own and its session restore,
+# the second its start page.
 item = choose_item()
-if checked(item) or homepage() != old_page:
-    sys.exit("after the second click: mark %s, prefs.js names %r" % (checked(item), homepage()))
-print("second click: mark cleared, prefs.js names the old start page again")
+if checked(item) or settings() != [(None, "3"), (old_page, None)]:
+    sys.exit("after the second click: mark %s, profiles hold %r" % (checked(item), settings()))
+print("second click: mark cleared, each profile holds its own settings again")
 
-browser, title = firefox_shows("Alte Startseite", base + "-old" + ext if shot else "")
+browser, title = firefox_shows(second, "Alte Startseite", base + "-old" + ext if shot else "")
 browser.terminate()
 browser.wait(30)
 if "Alte Startseite" not in title:
     sys.exit("Firefox did not open the old start page, its window says %r" % title)
-print("Firefox opened the old start page again: " + title)
+print("Firefox opened the old start page of the second profile again: " + title)

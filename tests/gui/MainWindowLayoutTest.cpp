@@ -110,7 +110,10 @@ TEST_F(MainWindowTest, MenuBarAndPopupCarryTheirCaptions)
               QStringList({"Kopfzeile", "Bannerzeile", "Fusszeile", "Hintergrund", "Startseite", "Pinwall"}));
     EXPECT_EQ(Captions(window->findChild<QMenu*>("mnuStart")->actions()),
               QStringList({QString::fromUtf8("für Internet Explorer"), QString::fromUtf8("für Mozilla FireFox"),
-                           QString::fromUtf8("für Opera")}));
+                           QString::fromUtf8("für Opera"), QString::fromUtf8("für Google Chrome"),
+                           QString::fromUtf8("für Chromium"), QString::fromUtf8("für Brave"),
+                           QString::fromUtf8("für Microsoft Edge"), QString::fromUtf8("für Vivaldi"),
+                           QString::fromUtf8("für Opera (ab Version 15)")}));
     EXPECT_EQ(Captions(window->findChild<QMenu*>("mnuPnw")->actions()),
               QStringList({"Neue Link-Seite erstellen", "gespeicherte Link-Seite laden"}));
     EXPECT_EQ(Captions(window->PopupMenu()->actions()).last(), "Eintrag entfernen");

@@ -13,8 +13,12 @@
 #include "support/FakeServices.h"
 
 #include <QAction>
+#include <QMenu>
+#include <QWidget>
 #include <QApplication>
 #include <gtest/gtest.h>
+
+#include <filesystem>
 
 class StartPageMenuTest : public testing::Test {
 protected:
@@ -62,4 +66,41 @@ TEST_F(StartPageMenuTest, AMissingBrowserKeepsTheMarkAndSaysWhy)
     EXPECT_EQ(Key("OP"), "1");
     ASSERT_EQ(services.messages.size(), 1u);
     EXPECT_EQ(services.messages[0].text, "Entweder kein Opera installiert oder nicht unterstützte Version.  ");
+}
+
+TEST_F(StartPageMenuTest, APageNeverWrittenIsWrittenFirstOrNothingIsSwitched)
+{
+    const std::string index = dir.Path("Pinwall/Home/index.html");
+    ASSERT_FALSE(std::filesystem::exists(index));
+    Item("mnuIE")->trigger();
+    EXPECT_TRUE(Item("mnuIE")->isChecked());
+    EXPECT_TRUE(std::filesystem::exists(index));
+    for (const QWidget* window : QApplication::topLevelWidgets())
+        EXPECT_FALSE(window->isVisible() && window->objectName() == "frmPreview") << "no preview";
+
+    // The page folder cannot hold the page: the write fails and the browser keeps its start page.
+    Item("mnuIE")->trigger();
+    std::filesystem::remove_all(dir.Path("Pinwall/Home"));
+    dir.Put("Pinwall/Home", "a file where the page folder should be");
+    Item("mnuIE")->trigger();
+    EXPECT_FALSE(Item("mnuIE")->isChecked());
+    EXPECT_EQ(RegReadStringTrimmed(RegRoot::CurrentUser, kInternetExplorerKey, kInternetExplorerValue), "http://msn.de/");
+    ASSERT_EQ(services.messages.size(), 1u);
+    EXPECT_EQ(services.messages[0].text, "Fehler beim Schreiben der Datei. ");
+}
+
+TEST_F(StartPageMenuTest, AChromiumFamilyItemShowsOnlyWhereTheBrowserIsAndCarriesTheMark)
+{
+    home.Put(".config/chromium/Default/Preferences", R"({"homepage":"http://alt/"})");
+    QMenu* menu = windows.Editor().findChild<QMenu*>(QStringLiteral("mnuStart"));
+    emit menu->aboutToShow();
+    EXPECT_TRUE(Item("mnuChromium")->isVisible());
+    EXPECT_FALSE(Item("mnuChrome")->isVisible());
+    Item("mnuChromium")->trigger();
+    EXPECT_TRUE(Item("mnuChromium")->isChecked());
+    EXPECT_EQ(Key("Chromium"), "1");
+
+    std::filesystem::remove_all(home.Folder() + ".config/chromium");
+    emit menu->aboutToShow();
+    EXPECT_FALSE(Item("mnuChromium")->isVisible());
 }
