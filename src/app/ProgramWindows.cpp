@@ -1,7 +1,7 @@
 #include "app/ProgramWindows.h"
 
 #include "app/NewPageDialog.h"
-#include "app/PreviewWindow.h"
+#include "app/PreviewLink.h"
 #include "app/StartWindow.h"
 #include "common/SystemFolders.h"
 #include "common/gui/DesktopServices.h"
@@ -96,9 +96,13 @@ frmNewPage& ProgramWindows::ShowNewPageDialog()
     return *newPage_;
 }
 
-frmPreview& ProgramWindows::Preview()
+PreviewLink& ProgramWindows::Preview()
 {
-    if (!preview_) preview_ = std::make_unique<frmPreview>();
+    if (!preview_) {
+        preview_ = std::make_unique<PreviewLink>();
+        connect(preview_.get(), &PreviewLink::failed, this,
+                [] { ShowMessage(QString::fromUtf8(kPageWriteErrorMessage), kMessageWarning); });
+    }
     return *preview_;
 }
 
@@ -111,15 +115,10 @@ void ProgramWindows::GeneratePage()
     }
     if (!editor_->PreviewChecked()) return;
 
-    frmPreview& preview = Preview();
-    preview.show();
-    if (result.previewSize) {
-        // The sizes are the window's outer size; the frame is known once the window is shown.
-        const QSize frame = preview.frameGeometry().size() - preview.size();
-        preview.resize(result.previewSize->width - frame.width(), result.previewSize->height - frame.height());
-    }
-    preview.raise();
-    preview.ShowFile(QString::fromStdString(result.indexFile));
+    std::optional<QSize> size;
+    if (result.previewSize) size = QSize(result.previewSize->width, result.previewSize->height);
+    if (!Preview().Show(QString::fromStdString(result.indexFile), size))
+        ShowMessage(QString::fromUtf8(kPageWriteErrorMessage), kMessageWarning);
 }
 
 frmLibrary& ProgramWindows::Library()

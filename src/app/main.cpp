@@ -10,10 +10,6 @@
 
 #include <iostream>
 
-#ifndef _WIN32
-#include <unistd.h>
-#endif
-
 namespace {
 
 // The program file as start-up takes it, with an installed program's folder laid out.
@@ -37,11 +33,6 @@ int main(int argc, char** argv)
         return RunCommand(command, needsFolders ? PrepareProgramHome() : std::string(), std::cout, std::cerr);
     }
 
-#ifndef _WIN32
-    // The embedded browser refuses to start its sandbox for the root user.
-    if (geteuid() == 0) qputenv("QTWEBENGINE_DISABLE_SANDBOX", "1");
-#endif
-    QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
     QApplication app(argc, argv);
     if (!AcquireSingleInstanceLock(QStringLiteral("Pinwall-Builder"))) return 0;
     app.setQuitOnLastWindowClosed(false);  // the program ends when the editor or a start-up dialog says so

@@ -6,7 +6,8 @@ window manager (wmctrl) which windows are really on the screen.
                      editor with its menus and the generator button and sees the dialog gone; then
                      opens the start window from the editor's menu, cancels it and sees it gone
                      while the editor stays; then generates the page and checks where the
-                     preview appears, first and after the user moved and closed it.
+                     preview appears, first and after the user moved and closed it, and that a
+                     later preview comes to the front.
   cancel-start NAME  the start window at start-up lists NAME; "Abbrechen" takes it off the screen.
 
 Run by tests/desktop/run-atspi-check under Xvfb, openbox and a private D-Bus session."""
@@ -95,6 +96,22 @@ def new_page(page_name):
     if again != moved:
         sys.exit("the preview was at %s when it was closed and opened again at %s" % (moved, again))
     print("the preview opens at the corner, and where the user left it after being closed")
+
+    # Behind the editor, a later preview comes to the front.
+    subprocess.run(["wmctrl", "-a", editor_title], check=True)
+    wait_for_active(editor_title)
+    press(save, "Speichern / HTML erstellen")
+    wait_for_active(PREVIEW)
+    print("a later preview comes to the front")
+
+
+def wait_for_active(title):
+    def active():
+        root = subprocess.run(["xprop", "-root", "_NET_ACTIVE_WINDOW"], capture_output=True, text=True).stdout
+        wid = root.split()[-1] if root.strip() else ""
+        return any(int(w, 16) == int(wid, 16) for w, shown in atspi.windows_on_screen() if shown == title and wid)
+    if not atspi.poll(active, 15, 0.1):
+        sys.exit('window "%s" is not the active window' % title)
 
 
 def cancel_start(page_name):
