@@ -75,6 +75,9 @@ fs::path ProgramFolder(const std::string& name, const fs::path& build, bool samp
 
 pid_t Launch(const fs::path& program)
 {
+    // A program that ended normally leaves no lock behind; a killed one would send the next
+    // start down the stale lock's slower road.
+    for (const auto& entry : fs::directory_iterator(scratch / "runtime")) fs::remove_all(entry.path());
     const pid_t pid = fork();
     if (pid == 0) {
         setpgid(0, 0);
