@@ -30,6 +30,11 @@ bool PreviewLink::Show(const QString& file, std::optional<QSize> outerSize)
     return true;
 }
 
+void PreviewLink::StartEarly()
+{
+    if (!process_) Start();
+}
+
 bool PreviewLink::Start()
 {
     server_ = new QLocalServer(this);

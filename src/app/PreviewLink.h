@@ -29,6 +29,10 @@ public:
     // program first when it does not run. False when it cannot be started.
     bool Show(const QString& file, std::optional<QSize> outerSize);
 
+    // Starts the preview program ahead of the first page, so that its start does not fall on the
+    // first preview; a program that cannot start is reported at the first page.
+    void StartEarly();
+
     // The preview's last report of a page it finished loading.
     const std::optional<PreviewShown>& LastShown() const { return lastShown_; }
     // Another program for the next start (one that is running is left alone).

@@ -106,6 +106,11 @@ PreviewLink& ProgramWindows::Preview()
     return *preview_;
 }
 
+void ProgramWindows::PreparePreview()
+{
+    if (editor_ && editor_->isVisible() && editor_->PreviewChecked()) Preview().StartEarly();
+}
+
 void ProgramWindows::GeneratePage()
 {
     const GenerateResult result = ::GeneratePage(context_.Paths, context_.Page, editor_->Columns());

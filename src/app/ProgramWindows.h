@@ -39,6 +39,9 @@ public:
     frmNewPage& ShowNewPageDialog();
     // The preview program's link, made on the first preview; the program starts with the first page.
     PreviewLink& Preview();
+    // Once the first window is shown: the preview program starts in the background when the
+    // editor is open with the preview option ticked.
+    void PreparePreview();
 
     // "Speichern / HTML erstellen": stores the columns, writes the page and, with the preview
     // option ticked, shows it in the preview window.

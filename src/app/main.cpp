@@ -7,6 +7,7 @@
 #include "output/CommandLine.h"
 
 #include <QApplication>
+#include <QTimer>
 
 #include <iostream>
 
@@ -41,5 +42,7 @@ int main(int argc, char** argv)
 
     ProgramWindows windows;
     windows.StartUp(QString::fromStdString(PrepareProgramHome()));
+    // After the first window's events: the start itself does not wait for the preview program.
+    QTimer::singleShot(0, &windows, &ProgramWindows::PreparePreview);
     return app.exec();
 }

@@ -66,6 +66,10 @@ TEST_F(GenerateFromEditorTest, ThePreviewProgramShowsThePageAtTheTopLeftSizedFor
     QObject::connect(&preview, &PreviewLink::shown, [&] { ++reports; });
     const QString page = QString::fromStdString(dir.Path("Pinwall/Home/index.html"));
 
+    // Started early, once the editor is shown; the first page goes to that program.
+    windows.PreparePreview();
+    const qint64 program = preview.ProcessId();
+    ASSERT_NE(program, 0);
     windows.Context().Page.Columns = 4;
     windows.GeneratePage();
     ASSERT_TRUE(QTest::qWaitFor([&] { return reports == 1; }, 60000)) << "no page shown";
@@ -74,7 +78,6 @@ TEST_F(GenerateFromEditorTest, ThePreviewProgramShowsThePageAtTheTopLeftSizedFor
     EXPECT_EQ(preview.LastShown()->frame, QRect(0, 0, 19125 / 15, 14820 / 15)) << "outer size for four columns";
 
     // With two columns the window keeps its size; the running program shows the page again.
-    const qint64 program = preview.ProcessId();
     windows.Context().Page.Columns = 2;
     windows.GeneratePage();
     ASSERT_TRUE(QTest::qWaitFor([&] { return reports == 2; }, 30000)) << "the later page was not shown";

@@ -9,7 +9,6 @@ PreviewService::PreviewService()
 {
     connect(&socket_, &QLocalSocket::readyRead, this, &PreviewService::ReadCommands);
     connect(&socket_, &QLocalSocket::disconnected, qApp, &QCoreApplication::quit, Qt::QueuedConnection);
-    connect(window_.Browser(), &QWebEngineView::loadFinished, this, &PreviewService::Report);
 }
 
 bool PreviewService::Connect(const QString& serverName)
@@ -27,21 +26,25 @@ void PreviewService::ReadCommands()
 
 void PreviewService::Show(const QString& file, std::optional<QSize> outerSize)
 {
-    window_.show();
+    if (!window_) {
+        window_ = std::make_unique<frmPreview>();
+        connect(window_->Browser(), &QWebEngineView::loadFinished, this, &PreviewService::Report);
+    }
+    window_->show();
     if (outerSize) {
         // The sizes are the window's outer size; the frame is known once the window is shown.
-        const QSize frame = window_.frameGeometry().size() - window_.size();
-        window_.resize(outerSize->width() - frame.width(), outerSize->height() - frame.height());
+        const QSize frame = window_->frameGeometry().size() - window_->size();
+        window_->resize(outerSize->width() - frame.width(), outerSize->height() - frame.height());
     }
-    if (window_.isMinimized()) window_.showNormal();
-    window_.raise();
-    window_.activateWindow();
+    if (window_->isMinimized()) window_->showNormal();
+    window_->raise();
+    window_->activateWindow();
     file_ = file;
-    window_.ShowFile(file);
+    window_->ShowFile(file);
 }
 
 void PreviewService::Report(bool ok)
 {
     if (socket_.state() != QLocalSocket::ConnectedState) return;
-    socket_.write(EncodePreviewShown({ok, file_, window_.frameGeometry()}));
+    socket_.write(EncodePreviewShown({ok, file_, window_->frameGeometry()}));
 }

@@ -9,6 +9,8 @@
 #include <QObject>
 #include <QString>
 
+#include <memory>
+
 class PreviewService : public QObject {
     Q_OBJECT
 
@@ -24,6 +26,8 @@ private:
     void Report(bool ok);
 
     QLocalSocket socket_;
-    frmPreview window_;
+    // Made on the first page: the program may start before a preview is asked for, and the
+    // web engine then waits until it is needed.
+    std::unique_ptr<frmPreview> window_;
     QString file_;
 };
