@@ -96,12 +96,20 @@ frmNewPage& ProgramWindows::ShowNewPageDialog()
     return *newPage_;
 }
 
+namespace {
+
+void ShowWriteError()
+{
+    ShowMessage(QString::fromUtf8(kPageWriteErrorMessage), kMessageWarning);
+}
+
+} // namespace
+
 PreviewLink& ProgramWindows::Preview()
 {
     if (!preview_) {
         preview_ = std::make_unique<PreviewLink>();
-        connect(preview_.get(), &PreviewLink::failed, this,
-                [] { ShowMessage(QString::fromUtf8(kPageWriteErrorMessage), kMessageWarning); });
+        connect(preview_.get(), &PreviewLink::failed, this, &ShowWriteError);
     }
     return *preview_;
 }
@@ -115,15 +123,15 @@ void ProgramWindows::GeneratePage()
 {
     const GenerateResult result = ::GeneratePage(context_.Paths, context_.Page, editor_->Columns());
     if (!result.written) {
-        ShowMessage(QString::fromUtf8(kPageWriteErrorMessage), kMessageWarning);
+        ShowWriteError();
         return;
     }
     if (!editor_->PreviewChecked()) return;
 
     std::optional<QSize> size;
     if (result.previewSize) size = QSize(result.previewSize->width, result.previewSize->height);
-    if (!Preview().Show(QString::fromStdString(result.indexFile), size))
-        ShowMessage(QString::fromUtf8(kPageWriteErrorMessage), kMessageWarning);
+    // A preview that cannot start fails as a page that cannot be written does.
+    if (!Preview().Show(QString::fromStdString(result.indexFile), size)) ShowWriteError();
 }
 
 frmLibrary& ProgramWindows::Library()
