@@ -26,7 +26,7 @@ foreach(file Pinwall-Builder.1 PinEdit.1 changelog)
 endforeach()
 add_custom_target(pinwall_package_docs ALL DEPENDS ${compressed})
 # Everything the package installs, so that scripts/package builds no tests.
-add_custom_target(pinwall_packaged DEPENDS Pinwall-Builder PinEdit pinwall_package_docs)
+add_custom_target(pinwall_packaged DEPENDS Pinwall-Builder Pinwall-Preview PinEdit pinwall_package_docs)
 install(FILES "${generated}/Pinwall-Builder.1.gz" "${generated}/PinEdit.1.gz" DESTINATION share/man/man1)
 install(FILES "${generated}/changelog.gz" data/package/copyright DESTINATION share/doc/pinwall)
 

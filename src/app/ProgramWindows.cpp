@@ -1,7 +1,7 @@
 #include "app/ProgramWindows.h"
 
 #include "app/NewPageDialog.h"
-#include "app/PreviewWindow.h"
+#include "app/PreviewLink.h"
 #include "app/StartWindow.h"
 #include "common/Files.h"
 #include "common/SystemFolders.h"
@@ -103,30 +103,42 @@ frmNewPage& ProgramWindows::ShowNewPageDialog()
     return *newPage_;
 }
 
-frmPreview& ProgramWindows::Preview()
+namespace {
+
+void ShowWriteError()
 {
-    if (!preview_) preview_ = std::make_unique<frmPreview>();
+    ShowMessage(QString::fromUtf8(kPageWriteErrorMessage), kMessageWarning);
+}
+
+} // namespace
+
+PreviewLink& ProgramWindows::Preview()
+{
+    if (!preview_) {
+        preview_ = std::make_unique<PreviewLink>();
+        connect(preview_.get(), &PreviewLink::failed, this, &ShowWriteError);
+    }
     return *preview_;
+}
+
+void ProgramWindows::PreparePreview()
+{
+    if (editor_ && editor_->isVisible() && editor_->PreviewChecked()) Preview().StartEarly();
 }
 
 void ProgramWindows::GeneratePage()
 {
     const GenerateResult result = ::GeneratePage(context_.Paths, context_.Page, editor_->Columns());
     if (!result.written) {
-        ShowMessage(QString::fromUtf8(kPageWriteErrorMessage), kMessageWarning);
+        ShowWriteError();
         return;
     }
     if (!editor_->PreviewChecked()) return;
 
-    frmPreview& preview = Preview();
-    preview.show();
-    if (result.previewSize) {
-        // The sizes are the window's outer size; the frame is known once the window is shown.
-        const QSize frame = preview.frameGeometry().size() - preview.size();
-        preview.resize(result.previewSize->width - frame.width(), result.previewSize->height - frame.height());
-    }
-    preview.raise();
-    preview.ShowFile(QString::fromStdString(result.indexFile));
+    std::optional<QSize> size;
+    if (result.previewSize) size = QSize(result.previewSize->width, result.previewSize->height);
+    // A preview that cannot start fails as a page that cannot be written does.
+    if (!Preview().Show(QString::fromStdString(result.indexFile), size)) ShowWriteError();
 }
 
 frmLibrary& ProgramWindows::Library()

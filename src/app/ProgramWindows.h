@@ -19,7 +19,7 @@ class frmBanner;
 class frmHead;
 class frmLibrary;
 class frmMain;
-class frmPreview;
+class PreviewLink;
 class frmNewEntry;
 class frmLink;
 
@@ -37,7 +37,11 @@ public:
     // The start window, filled with the saved pages (again, when it is open already).
     frmStart& ShowStartWindow();
     frmNewPage& ShowNewPageDialog();
-    frmPreview& Preview();
+    // The preview program's link, made on the first preview; the program starts with the first page.
+    PreviewLink& Preview();
+    // Once the first window is shown: the preview program starts in the background when the
+    // editor is open with the preview option ticked.
+    void PreparePreview();
 
     // "Speichern / HTML erstellen": stores the columns, writes the page and, with the preview
     // option ticked, shows it in the preview window.
@@ -87,7 +91,7 @@ private:
     std::unique_ptr<frmMain> editor_;
     QPointer<frmStart> start_;
     QPointer<frmNewPage> newPage_;
-    std::unique_ptr<frmPreview> preview_;
+    std::unique_ptr<PreviewLink> preview_;
 
     // After the editor: the browser holds the editor and goes first.
     std::unique_ptr<frmLibrary> library_;

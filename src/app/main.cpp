@@ -8,12 +8,9 @@
 #include "output/CommandLine.h"
 
 #include <QApplication>
+#include <QTimer>
 
 #include <iostream>
-
-#ifndef _WIN32
-#include <unistd.h>
-#endif
 
 namespace {
 
@@ -45,11 +42,6 @@ int main(int argc, char** argv)
         return RunCommand(command, needsFolders ? PrepareProgramHome() : std::string(), std::cout, std::cerr);
     }
 
-#ifndef _WIN32
-    // The embedded browser refuses to start its sandbox for the root user.
-    if (geteuid() == 0) qputenv("QTWEBENGINE_DISABLE_SANDBOX", "1");
-#endif
-    QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
     QApplication app(argc, argv);
     if (!AcquireSingleInstanceLock(QStringLiteral("Pinwall-Builder"))) return 0;
     app.setQuitOnLastWindowClosed(false);  // the program ends when the editor or a start-up dialog says so
@@ -58,5 +50,7 @@ int main(int argc, char** argv)
 
     ProgramWindows windows;
     windows.StartUp(QString::fromStdString(PrepareProgramHome()));
+    // After the first window's events: the start itself does not wait for the preview program.
+    QTimer::singleShot(0, &windows, &ProgramWindows::PreparePreview);
     return app.exec();
 }

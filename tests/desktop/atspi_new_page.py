@@ -5,11 +5,13 @@ window manager (wmctrl) which windows are really on the screen.
   new-page NAME      the new page dialog at first start: types NAME, presses "Übernehmen", finds the
                      editor with its menus and the generator button and sees the dialog gone; then
                      opens the start window from the editor's menu, cancels it and sees it gone
-                     while the editor stays; then generates the page and checks where the
-                     preview appears, first and after the user moved and closed it.
+                     while the editor stays; then generates the page and checks that the
+                     preview shows the page and where it appears, first and after the user moved and closed it, and that a
+                     later preview comes to the front.
   cancel-start NAME  the start window at start-up lists NAME; "Abbrechen" takes it off the screen.
 
 Run by tests/desktop/run-atspi-check under Xvfb, openbox and a private D-Bus session."""
+import re
 import subprocess
 import sys
 import time
@@ -81,6 +83,11 @@ def new_page(page_name):
     inside, frame = placement(window_id(PREVIEW))
     if frame != (0, 0):
         sys.exit("the preview's frame begins at %s, not at the top left corner" % (frame,))
+    # The new page has no pictures: below its empty columns the page's grey shows.
+    spot = (inside[0] + 100, inside[1] + 400)
+    if not atspi.poll(lambda: screen_colour(*spot) == "#C0C0C0", 30, 0.3):
+        sys.exit("the preview does not show the page: %s at %s" % (screen_colour(*spot), spot))
+    print("the preview shows the generated page")
     subprocess.run(["wmctrl", "-r", PREVIEW, "-e", "0,300,200,-1,-1"], check=True)
     time.sleep(0.5)
     moved, _ = placement(window_id(PREVIEW))
@@ -95,6 +102,29 @@ def new_page(page_name):
     if again != moved:
         sys.exit("the preview was at %s when it was closed and opened again at %s" % (moved, again))
     print("the preview opens at the corner, and where the user left it after being closed")
+
+    # Behind the editor, a later preview comes to the front.
+    subprocess.run(["wmctrl", "-a", editor_title], check=True)
+    wait_for_active(editor_title)
+    press(save, "Speichern / HTML erstellen")
+    wait_for_active(PREVIEW)
+    print("a later preview comes to the front")
+
+
+def screen_colour(x, y):
+    pixel = subprocess.run(["import", "-window", "root", "-crop", "1x1+%d+%d" % (x, y), "-depth", "8", "txt:-"],
+                           capture_output=True, text=True).stdout
+    found = re.search(r"#[0-9A-F]{6}\b", pixel.splitlines()[-1] if pixel.strip() else "", re.IGNORECASE)
+    return found.group(0).upper() if found else ""
+
+
+def wait_for_active(title):
+    def active():
+        root = subprocess.run(["xprop", "-root", "_NET_ACTIVE_WINDOW"], capture_output=True, text=True).stdout
+        wid = root.split()[-1] if root.strip() else ""
+        return any(int(w, 16) == int(wid, 16) for w, shown in atspi.windows_on_screen() if shown == title and wid)
+    if not atspi.poll(active, 15, 0.1):
+        sys.exit('window "%s" is not the active window' % title)
 
 
 def cancel_start(page_name):

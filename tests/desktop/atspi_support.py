@@ -132,7 +132,9 @@ def screenshot(path, check=False):
 
 def windows_on_screen():
     """(id, title) of the windows that the window manager shows."""
-    lines = subprocess.run(["wmctrl", "-l"], capture_output=True, text=True, check=True).stdout.splitlines()
+    # wmctrl fails now and then while a window is being mapped or unmapped: nothing known then.
+    listing = subprocess.run(["wmctrl", "-l"], capture_output=True, text=True)
+    lines = listing.stdout.splitlines() if listing.returncode == 0 else []
     return [(fields[0], fields[3] if len(fields) == 4 else "") for fields in (line.split(None, 3) for line in lines)]
 
 

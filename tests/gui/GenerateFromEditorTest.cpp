@@ -1,6 +1,6 @@
 // "Speichern / HTML erstellen" from the editor: the page is written, a failure is reported, and
 // the preview follows the option.
-#include "app/PreviewWindow.h"
+#include "app/PreviewLink.h"
 #include "app/ProgramEnd.h"
 #include "app/ProgramWindows.h"
 #include "common/Ini.h"
@@ -11,7 +11,7 @@
 
 #include <QApplication>
 #include <QTest>
-#include <QWebEngineView>
+#include <QStandardPaths>
 #include <gtest/gtest.h>
 
 class GenerateFromEditorTest : public testing::Test {
@@ -59,36 +59,43 @@ TEST_F(GenerateFromEditorTest, AFailedWriteIsReported)
     EXPECT_EQ(services.messages[0].title, "Kestrel Pinwall-Builder");
 }
 
-TEST_F(GenerateFromEditorTest, ThePreviewOpensAtTheTopLeftSizedForTheColumnsAndShowsThePage)
+TEST_F(GenerateFromEditorTest, ThePreviewProgramShowsThePageAtTheTopLeftSizedForTheColumns)
 {
+    PreviewLink& preview = windows.Preview();
+    int reports = 0;
+    QObject::connect(&preview, &PreviewLink::shown, [&] { ++reports; });
+    const QString page = QString::fromStdString(dir.Path("Pinwall/Home/index.html"));
+
+    // Started early, once the editor is shown; the first page goes to that program.
+    windows.PreparePreview();
+    const qint64 program = preview.ProcessId();
+    ASSERT_NE(program, 0);
     windows.Context().Page.Columns = 4;
     windows.GeneratePage();
-    frmPreview& preview = windows.Preview();
-    EXPECT_TRUE(preview.isVisible());
-    EXPECT_EQ(preview.windowTitle(), "Browser-Vorschau");
-    EXPECT_EQ(preview.pos(), QPoint(0, 0));
-    EXPECT_EQ(preview.frameGeometry().size(), QSize(19125 / 15, 14820 / 15)) << "outer size for four columns";
-    EXPECT_EQ(preview.Browser()->size(),
-              PreviewBrowserSize(preview.frameGeometry().size(), preview.Browser()->size()).boundedTo(preview.size()));
-    const QUrl page = QUrl::fromLocalFile(QString::fromStdString(dir.Path("Pinwall/Home/index.html")));
-    EXPECT_TRUE(QTest::qWaitFor([&] { return preview.Browser()->url() == page; }, 10000));
-    // Under a window manager the frame, title bar and close button included, lies at the corner.
-    if (preview.frameGeometry() != preview.geometry()) {
-        EXPECT_EQ(preview.frameGeometry().topLeft(), QPoint(0, 0));
-    }
+    ASSERT_TRUE(QTest::qWaitFor([&] { return reports == 1; }, 60000)) << "no page shown";
+    EXPECT_TRUE(preview.LastShown()->ok);
+    EXPECT_EQ(preview.LastShown()->file, page);
+    EXPECT_EQ(preview.LastShown()->frame, QRect(0, 0, 19125 / 15, 14820 / 15)) << "outer size for four columns";
+
+    // With two columns the window keeps its size; the running program shows the page again.
+    windows.Context().Page.Columns = 2;
+    windows.GeneratePage();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return reports == 2; }, 30000)) << "the later page was not shown";
+    EXPECT_EQ(preview.LastShown()->frame, QRect(0, 0, 19125 / 15, 14820 / 15));
+    EXPECT_EQ(preview.ProcessId(), program);
+    EXPECT_TRUE(services.messages.empty());
 }
 
-TEST_F(GenerateFromEditorTest, APreviewThatTheUserClosedOpensWhereItWas)
+TEST_F(GenerateFromEditorTest, APreviewProgramThatCannotStartOrEndsAtOnceIsAFailedPreview)
 {
-    windows.GeneratePage();
-    frmPreview& preview = windows.Preview();
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(&preview));
-    preview.move(300, 200);
-    EXPECT_TRUE(QTest::qWaitFor([&] { return preview.pos() == QPoint(300, 200); }, 1000));
-    preview.close();
-
-    windows.GeneratePage();
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(&preview));
-    QTest::qWait(100);
-    EXPECT_EQ(preview.pos(), QPoint(300, 200));
+    for (const QString& program : {QString::fromStdString(dir.Path("no-such-program")),
+                                   QStandardPaths::findExecutable(QStringLiteral("false"))}) {
+        services.messages.clear();
+        windows.Preview().SetProgram(program);
+        windows.GeneratePage();
+        ASSERT_TRUE(QTest::qWaitFor([&] { return !services.messages.empty(); }, 10000)) << program.toStdString();
+        EXPECT_EQ(services.messages[0].text, "Fehler beim Schreiben der Datei. ");
+        EXPECT_EQ(services.messages[0].kind, 2);
+        EXPECT_TRUE(dir.Has("Pinwall/Home/index.html")) << "the page itself is written";
+    }
 }

@@ -1,7 +1,7 @@
 // Start-up into the right window, the start window and the new page dialog, in a temporary
 // program folder.
 #include "app/NewPageDialog.h"
-#include "app/PreviewWindow.h"
+#include "app/PreviewLayout.h"
 #include "app/ProgramEnd.h"
 #include "app/ProgramWindows.h"
 #include "app/StartWindow.h"

@@ -1,21 +1,12 @@
-#include "app/PreviewWindow.h"
+#include "app/preview/PreviewWindow.h"
 
-#include "common/gui/WindowHelpers.h"
+#include "app/PreviewLayout.h"
 
 #include <QUrl>
 #include <QWebEngineView>
 
 namespace {
 const char* const kCaption = "Browser-Vorschau";
-constexpr int kWidthMarginTwips = 120;
-constexpr int kHeightMarginTwips = 440;
-}
-
-QSize PreviewBrowserSize(QSize window, QSize current)
-{
-    const int width = (window.width() * kTwipsPerPixel - kWidthMarginTwips) / kTwipsPerPixel;
-    const int height = (window.height() * kTwipsPerPixel - kHeightMarginTwips) / kTwipsPerPixel;
-    return QSize(width >= 0 ? width : current.width(), height >= 0 ? height : current.height());
 }
 
 frmPreview::frmPreview(QWidget* parent) : QWidget(parent, Qt::Window)

@@ -1,15 +1,11 @@
-// frmPreview, the preview window: a resizable window with one embedded browser that shows the
-// generated page. It first appears at the top left corner and keeps the browser sized to it.
+// frmPreview, the preview window of the preview program: a resizable window with one embedded
+// browser that shows the generated page. It first appears at the top left corner and keeps the
+// browser sized to it.
 #pragma once
 
-#include <QSize>
 #include <QWidget>
 
 class QWebEngineView;
-
-// The browser's size for a window of `window` pixels (outer size, frame included): 120 twips
-// narrower and 440 twips lower, each only when the result is not negative.
-QSize PreviewBrowserSize(QSize window, QSize current);
 
 class frmPreview : public QWidget {
     Q_OBJECT
