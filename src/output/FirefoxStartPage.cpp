@@ -112,7 +112,7 @@ StartPageSwitch SwitchFirefoxStartPage(const AppPaths& paths, const PageState& p
 
     if (!backups.empty()) WriteIniKeys(backups, paths.SettingsFile);
     for (const ProfileChange& change : changes) SetPrefsInFile(change.prefsFile, change.settings);
-    WriteIni("StartPage", "FF", nowMarked ? "1" : "0", page.PageFile);
+    WriteIni("StartPage", kBrowserKey, nowMarked ? "1" : "0", page.PageFile);
     result.marked = nowMarked;
     return result;
 }

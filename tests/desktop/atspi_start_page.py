@@ -14,7 +14,7 @@ import time
 import pyatspi
 
 import atspi_support as atspi
-from atspi_support import find, menu, named, need, press, screenshot
+from atspi_support import click, find, menu, named, need, press, screenshot
 
 program_folder, firefox, profile, second, shot = sys.argv[1:6]
 PAGE = "Meine Links"
@@ -47,26 +47,8 @@ def settings():
     return [(pref(p, "browser.startup.homepage"), pref(p, "browser.startup.page")) for p in (profile, second)]
 
 
-def click(accessible):
-    """Clicks the middle of the control with the mouse, as the user does."""
-    x, y = atspi.centre(accessible)
-    atspi.xdo("mousemove", "--sync", x, y, "click", 1)
-
-
 def choose_item():
-    """Opens "Startseite" and chooses the Firefox item with the mouse; returns the item."""
-    editor = wait_for(lambda a: a.getRole() == pyatspi.ROLE_FRAME and a.name == "Kestrel Pinwall-Builder - " + PAGE,
-                      "editor window")
-    # Firefox may cover the editor: bring it to the front first.
-    subprocess.run(["xdotool", "search", "--name", "^Kestrel Pinwall-Builder - " + PAGE + "$", "windowraise"],
-                   capture_output=True)
-    time.sleep(0.3)
-    click(need(editor, menu("Startseite"), "no menu Startseite"))
-    item = wait_for(lambda a: a.getRole() in (pyatspi.ROLE_MENU_ITEM, pyatspi.ROLE_CHECK_MENU_ITEM) and a.name == ITEM
-                    and a.getState().contains(pyatspi.STATE_SHOWING), ITEM)
-    click(item)
-    time.sleep(0.5)
-    return item
+    return atspi.choose_start_page_item(PAGE, ITEM, wait_for)
 
 
 def checked(item):

@@ -14,7 +14,7 @@ import urllib.request
 import pyatspi
 
 import atspi_support as atspi
-from atspi_support import find, menu, named, need, press, screenshot
+from atspi_support import click, find, menu, named, need, press, screenshot
 
 program_folder, chromium, user_data, shot = sys.argv[1:5]
 PAGE = "Meine Links"
@@ -30,21 +30,10 @@ def fail_with_shot(text):
 
 
 wait_for = lambda predicate, what, timeout=20: atspi.wait_for(predicate, what, timeout, fail_with_shot)  # noqa: E731
-click = lambda a: atspi.xdo("mousemove", "--sync", *atspi.centre(a), "click", 1)  # noqa: E731
 
 
 def choose_item():
-    editor = wait_for(lambda a: a.getRole() == pyatspi.ROLE_FRAME and a.name == "Kestrel Pinwall-Builder - " + PAGE,
-                      "editor window")
-    subprocess.run(["xdotool", "search", "--name", "^Kestrel Pinwall-Builder - " + PAGE + "$", "windowraise"],
-                   capture_output=True)
-    time.sleep(0.3)
-    click(need(editor, menu("Startseite"), "no menu Startseite"))
-    item = wait_for(lambda a: a.getRole() in (pyatspi.ROLE_MENU_ITEM, pyatspi.ROLE_CHECK_MENU_ITEM) and a.name == ITEM
-                    and a.getState().contains(pyatspi.STATE_SHOWING), ITEM)
-    click(item)
-    time.sleep(0.5)
-    return item
+    return atspi.choose_start_page_item(PAGE, ITEM, wait_for)
 
 
 checked = lambda item: item.getState().contains(pyatspi.STATE_CHECKED)  # noqa: E731

@@ -126,6 +126,27 @@ def xdo(*args):
     subprocess.run(["xdotool", *[str(a) for a in args]], check=True)
 
 
+def click(accessible):
+    """Clicks the middle of the control with the mouse, as the user does."""
+    x, y = centre(accessible)
+    xdo("mousemove", "--sync", x, y, "click", 1)
+
+
+def choose_start_page_item(page, item_name, wait):
+    """Opens "Startseite" in the editor of `page` and chooses `item_name` with the mouse; returns the
+    item. A browser may cover the editor: it is brought to the front first."""
+    title = "Kestrel Pinwall-Builder - " + page
+    editor = wait(lambda a: a.getRole() == pyatspi.ROLE_FRAME and a.name == title, "editor window")
+    subprocess.run(["xdotool", "search", "--name", "^" + title + "$", "windowraise"], capture_output=True)
+    time.sleep(0.3)
+    click(need(editor, menu("Startseite"), "no menu Startseite"))
+    item = wait(lambda a: a.getRole() in (pyatspi.ROLE_MENU_ITEM, pyatspi.ROLE_CHECK_MENU_ITEM)
+                and a.name == item_name and a.getState().contains(pyatspi.STATE_SHOWING), item_name)
+    click(item)
+    time.sleep(0.5)
+    return item
+
+
 def screenshot(path, check=False):
     subprocess.run(["import", "-window", "root", path], check=check)
 

@@ -1,8 +1,7 @@
 #include "imaging/gui/BookmarkLogo.h"
 
-#include "imaging/Image.h"
-#include "imaging/Jpeg.h"
 #include "imaging/LogoColours.h"
+#include "imaging/gui/PictureJpeg.h"
 
 #include <QBuffer>
 #include <QFont>
@@ -85,23 +84,12 @@ QImage DrawBookmarkLogo(const QImage& icon, const QString& name)
 
 std::string EncodeLogoJpeg(const QImage& logo)
 {
-    const QImage pixels = logo.convertToFormat(QImage::Format_RGB32);
-    StdPicture picture;
-    picture.width = pixels.width();
-    picture.height = pixels.height();
-    picture.bitsPerPixel = 32;
-    picture.stride = static_cast<int>(pixels.bytesPerLine());
-    picture.pixels = std::span<const std::uint8_t>(pixels.constBits(), static_cast<std::size_t>(pixels.sizeInBytes()));
-    cImage image;
-    if (!image.CopyStdPicture(picture, 0)) return {};
-    try {
-        cJpeg jpeg;
-        if (jpeg.SampleHDC(image.hDC(), image.Width(), image.Height(), 0, 0) != 0) return {};
+    std::string stream;
+    const bool encoded = EncodePictureJpeg(logo, [&](cJpeg& jpeg) {
         const std::vector<std::uint8_t> bytes = jpeg.EncodeToMemory();
-        return std::string(bytes.begin(), bytes.end());
-    } catch (const JpegError&) {
-        return {};
-    }
+        stream.assign(bytes.begin(), bytes.end());
+    });
+    return encoded ? stream : std::string();
 }
 
 std::string BookmarkLogoJpeg(const BookmarkIcon& icon, const std::string& name)

@@ -6,13 +6,11 @@
 #include "common/gui/DesktopServices.h"
 #include "common/gui/WindowHelpers.h"
 #include "document/EntryStore.h"
-#include "imaging/Image.h"
-#include "imaging/Jpeg.h"
+#include "imaging/gui/PictureJpeg.h"
 
 #include <QFile>
 
 #include <filesystem>
-#include <span>
 #include <system_error>
 
 namespace {
@@ -103,22 +101,8 @@ bool LogoCapture::MakeJpeg(const QImage& cutOut)
     cutOut.save(bitmap, "BMP");
     QFile::remove(jpegFile);
 
-    const QImage pixels = cutOut.convertToFormat(QImage::Format_RGB32);
-    StdPicture picture;
-    picture.width = pixels.width();
-    picture.height = pixels.height();
-    picture.bitsPerPixel = 32;
-    picture.stride = static_cast<int>(pixels.bytesPerLine());
-    picture.pixels = std::span<const std::uint8_t>(pixels.constBits(), static_cast<std::size_t>(pixels.sizeInBytes()));
-    cImage image;
-    if (!image.CopyStdPicture(picture, 0)) return false;
-    try {
-        cJpeg jpeg;
-        if (jpeg.SampleHDC(image.hDC(), image.Width(), image.Height(), 0, 0) != 0) return false;
-        jpeg.SaveFile(jpegFile.toStdString());
-    } catch (const JpegError&) {
-        return false;  // no JPEG: the bitmap stays, the caller gets no new logo
-    }
+    // No JPEG: the bitmap stays, the caller gets no new logo.
+    if (!EncodePictureJpeg(cutOut, [&](cJpeg& jpeg) { jpeg.SaveFile(jpegFile.toStdString()); })) return false;
     if (!QFile::exists(jpegFile)) return false;
     QFile::remove(bitmap);
     return true;
