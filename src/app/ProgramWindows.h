@@ -22,6 +22,7 @@ class frmMain;
 class PreviewLink;
 class frmNewEntry;
 class frmLink;
+class frmImport;
 
 class ProgramWindows : public QObject {
     Q_OBJECT
@@ -63,6 +64,9 @@ public:
     // The link dialog, filled with the entry the editor handed over.
     frmLink& ShowLinkDialog();
     frmNewEntry* NewEntryDialog() const;
+    // "Lesezeichen importieren", modal, over the editor.
+    frmImport& ShowImportWindow();
+    frmImport* ImportWindow() const;
     frmLink* LinkDialog() const;
 
     // The editor's "Startseite" items: makes the link page the start page of browser 0 (Internet
@@ -98,6 +102,7 @@ private:
     LogoCapture capture_{context_};
     QPointer<frmNewEntry> newEntry_;
     QPointer<frmLink> link_;
+    QPointer<frmImport> import_;
 
     bool switchingStartPage_ = false;  // the profile search lets clicks in while it runs
 
