@@ -6,6 +6,8 @@ bookmarks file picked in the file dialog, one folder ticked, column 2 chosen, "I
 goes through the X server (xdotool).
 
 Usage: import_road.py HOME SCREENSHOT_FOLDER (run by run-import-check under Xvfb)."""
+import base64
+import configparser
 import json
 import os
 import shutil
@@ -18,7 +20,7 @@ import zlib
 import pyatspi
 
 import atspi_support as atspi
-from atspi_support import find, find_all, named, read_ppm, screenshot, text_of, window, xdo
+from atspi_support import find, named, read_ppm, screenshot, window, xdo
 
 home, shots = sys.argv[1], sys.argv[2]
 program_folder = os.path.join(home, "program")
@@ -75,7 +77,6 @@ def png_icon(border):
 
 def write_sources():
     """The bookmarks file the user picks, and a Chromium profile the window lists first."""
-    import base64
     lines = ['<!DOCTYPE NETSCAPE-Bookmark-file-1>',
              '<META HTTP-EQUIV="Content-Type" CONTENT="text/html; charset=UTF-8">', "<DL><p>",
              "<DT><H3>%s</H3>" % FOLDER, "<DL><p>"]
@@ -125,6 +126,8 @@ try:
     dialog = wait_for(window(CAPTION), "import window")
     time.sleep(1)
     wait_for(lambda a: cell(a, "Debian") is not None, "the Chromium profile's bookmark")
+    for role, label in ((pyatspi.ROLE_LIST, "Quelle:"), (pyatspi.ROLE_TREE, "Lesezeichen:")):
+        atspi.need(dialog, named(role, label), "no control named " + label, fail)
     shot("import-window-profile.png")
 
     click(find(dialog, named(pyatspi.ROLE_PUSH_BUTTON, "Lesezeichen-Datei...")), "Lesezeichen-Datei...")
@@ -199,7 +202,6 @@ for name, address, colour in TICKED:
 for name, address in OTHER:
     if address in html or os.path.exists(os.path.join(program_folder, "Library", name.lower() + ".web")):
         fail("%s was not ticked but was imported" % name)
-import configparser
 pnw = configparser.ConfigParser(interpolation=None)
 pnw.optionxform = str
 pnw.read(os.path.join(program_folder, "PnwFiles", PAGE + ".pnw"), encoding="cp1252")
