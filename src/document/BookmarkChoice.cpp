@@ -125,10 +125,12 @@ std::vector<const ImportItem*> BookmarkChoice::Chosen() const
 }
 
 ChosenImport WriteChosenEntries(const AppPaths& paths, const std::vector<const ImportItem*>& chosen,
-                                const LogoMaker& makeLogo)
+                                const LogoMaker& makeLogo, const ImportProgress& progress)
 {
     ChosenImport result;
+    int done = 0;
     for (const ImportItem* item : chosen) {
+        if (progress && !progress(done++)) break;
         if (WriteImportedEntry(paths, *item, makeLogo)) result.written.push_back(item);
         else result.failed.push_back(item->name);
     }

@@ -5,6 +5,7 @@
 
 #include "document/BookmarkImport.h"
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -76,9 +77,13 @@ struct ChosenImport {
     std::vector<std::string> failed;  // display names
 };
 
-// Writes each chosen item as the import writes every new one, then makes the names last.
+// Told how many items are done before each next one; false stops the writing there.
+using ImportProgress = std::function<bool(int done)>;
+
+// Writes each chosen item as the import writes every new one, then makes the names last. A stop
+// leaves only whole entries, and the ones not yet written in neither list.
 ChosenImport WriteChosenEntries(const AppPaths& paths, const std::vector<const ImportItem*>& chosen,
-                                const LogoMaker& makeLogo);
+                                const LogoMaker& makeLogo, const ImportProgress& progress = {});
 
 // Puts the entries at places count + 1, count + 2, … of `column` of the page: each one's section
 // (Link, Image, Info as the entry file has them) and the column's keys, in one write of the page file.

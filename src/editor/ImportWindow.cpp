@@ -15,6 +15,7 @@
 #include "imaging/gui/BookmarkLogo.h"
 
 #include <QComboBox>
+#include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QHBoxLayout>
@@ -22,6 +23,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QProgressDialog>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QStyledItemDelegate>
@@ -33,6 +35,7 @@ namespace {
 QString Text(const char* utf8) { return QString::fromUtf8(utf8); }
 
 constexpr int kSourceRows = 4;
+constexpr int kProgressDelay = 500;  // ms before the progress shows
 
 // Edited names pass the name filter of the new entry dialog, typed and pasted alike.
 class NameDelegate : public QStyledItemDelegate {
@@ -196,7 +199,7 @@ bool frmImport::LoadSource(const std::string& path)
 
 void frmImport::ChooseFile()
 {
-    const QString file = QFileDialog::getOpenFileName(this, Text(ImportTexts::FileDialog), QString(),
+    const QString file = QFileDialog::getOpenFileName(this, Text(ImportTexts::FileDialog), QDir::homePath(),
                                                       Text(ImportTexts::FileFilter));
     if (file.isEmpty()) return;
     const std::string path = file.toStdString();
@@ -244,9 +247,17 @@ void frmImport::Import()
 {
     const BookmarkChoice* choice = model_->Choice();
     if (!choice || choice->TickedCount() == 0) return;
-    // A name still being edited counts as typed.
-    tvwBookmarks->setFocus();
-    const ChosenImport done = WriteChosenEntries(context_.Paths, choice->Chosen(), ImportLogoMaker());
+    const std::vector<const ImportItem*> chosen = choice->Chosen();
+    // Hundreds of logos take a while: the window shows how far it is and can stop between entries.
+    QProgressDialog progress(Text(ImportTexts::Progress), Text(ImportTexts::Stop), 0, static_cast<int>(chosen.size()), this);
+    progress.setWindowTitle(windowTitle());
+    progress.setWindowModality(Qt::WindowModal);
+    progress.setMinimumDuration(kProgressDelay);
+    const ChosenImport done = WriteChosenEntries(context_.Paths, chosen, ImportLogoMaker(), [&progress](int written) {
+        progress.setValue(written);
+        return !progress.wasCanceled();
+    });
+    progress.reset();
 
     const int column = ChosenColumn();
     if (column > 0 && !done.written.empty()) {

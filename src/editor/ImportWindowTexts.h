@@ -19,6 +19,8 @@ inline constexpr const char* ColumnChoice = "Spalte";
 inline constexpr const char* LibraryOnly = "nur in die Bibliothek";
 inline constexpr const char* Import = "Importieren";
 inline constexpr const char* Cancel = "Abbrechen";
+inline constexpr const char* Progress = "Die Lesezeichen werden übernommen...";
+inline constexpr const char* Stop = "Anhalten";
 
 // «n» neu übernommen, «m» schon in der Bibliothek, «d» doppelt, «s» übersprungen.
 inline constexpr const char* Summary = "%1 neu übernommen, %2 schon in der Bibliothek, %3 doppelt, %4 übersprungen.  ";
