@@ -64,10 +64,10 @@ public:
     // The link dialog, filled with the entry the editor handed over.
     frmLink& ShowLinkDialog();
     frmNewEntry* NewEntryDialog() const;
+    frmLink* LinkDialog() const;
     // "Lesezeichen importieren", modal, over the editor.
     frmImport& ShowImportWindow();
     frmImport* ImportWindow() const;
-    frmLink* LinkDialog() const;
 
     // The editor's "Startseite" items: makes the link page the start page of browser 0 (Internet
     // Explorer), 1 (Firefox) or 2 (Opera), or puts the old one back, and sets the item's mark.

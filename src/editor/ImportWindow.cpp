@@ -36,6 +36,7 @@ QString Text(const char* utf8) { return QString::fromUtf8(utf8); }
 
 constexpr int kSourceRows = 4;
 constexpr int kProgressDelay = 500;  // ms before the progress shows
+constexpr qsizetype kFailedNamesShown = 12;
 
 // Edited names pass the name filter of the new entry dialog, typed and pasted alike.
 class NameDelegate : public QStyledItemDelegate {
@@ -277,7 +278,14 @@ void frmImport::Import()
                                 .arg(counts.duplicate)
                                 .arg(counts.skipped);
     QStringList failed;
-    for (const std::string& name : done.failed) failed << QString::fromStdString(name);
+    for (const std::string& name : done.failed) {
+        // A library that takes no file at all would otherwise fill the screen with names.
+        if (failed.size() == kFailedNamesShown) {
+            failed << QStringLiteral("…");
+            break;
+        }
+        failed << QString::fromStdString(name);
+    }
     accept();
     if (!failed.isEmpty()) ShowMessage(Text(ImportTexts::NotWritten).arg(failed.join(QLatin1Char('\n'))), kMessageWarning);
     ShowMessage(summary, kMessageInformation);
