@@ -14,6 +14,7 @@
 #include "editor/BackWindow.h"
 #include "editor/BannerWindow.h"
 #include "editor/HeadWindow.h"
+#include "editor/ImportWindow.h"
 #include "editor/LibraryWindow.h"
 #include "editor/LinkDialog.h"
 #include "editor/MainWindow.h"
@@ -37,6 +38,7 @@ FirstWindow ProgramWindows::StartUp(const QString& programFile)
     connect(&capture_, &LogoCapture::finished, this, &ProgramWindows::CaptureFinished);
     connect(editor_.get(), &frmMain::newEntryRequested, this, [this] { ShowNewEntryDialog(); });
     connect(editor_.get(), &frmMain::linkDialogRequested, this, [this] { ShowLinkDialog(); });
+    connect(editor_.get(), &frmMain::importRequested, this, [this] { ShowImportWindow(); });
     connect(editor_.get(), &frmMain::startPageRequested, this, &ProgramWindows::SwitchStartPage);
     connect(editor_.get(), &frmMain::headerEditorRequested, this, [this] { ShowHeaderEditor(); });
     connect(editor_.get(), &frmMain::bannerEditorRequested, this, [this] { ShowBannerEditor(); });
@@ -190,6 +192,16 @@ frmLink& ProgramWindows::ShowLinkDialog()
     return *link_;
 }
 
+frmImport& ProgramWindows::ShowImportWindow()
+{
+    if (!import_) import_ = new frmImport(context_, *editor_);
+    import_->show();
+    import_->raise();
+    import_->activateWindow();
+    return *import_;
+}
+
+frmImport* ProgramWindows::ImportWindow() const { return import_; }
 frmNewEntry* ProgramWindows::NewEntryDialog() const { return newEntry_; }
 frmLink* ProgramWindows::LinkDialog() const { return link_; }
 

@@ -22,6 +22,7 @@ class frmMain;
 class PreviewLink;
 class frmNewEntry;
 class frmLink;
+class frmImport;
 
 class ProgramWindows : public QObject {
     Q_OBJECT
@@ -64,6 +65,9 @@ public:
     frmLink& ShowLinkDialog();
     frmNewEntry* NewEntryDialog() const;
     frmLink* LinkDialog() const;
+    // "Lesezeichen importieren", modal, over the editor.
+    frmImport& ShowImportWindow();
+    frmImport* ImportWindow() const;
 
     // The editor's "Startseite" items: makes the link page the start page of browser 0 (Internet
     // Explorer), 1 (Firefox) or 2 (Opera), or puts the old one back, and sets the item's mark.
@@ -98,6 +102,7 @@ private:
     LogoCapture capture_{context_};
     QPointer<frmNewEntry> newEntry_;
     QPointer<frmLink> link_;
+    QPointer<frmImport> import_;
 
     bool switchingStartPage_ = false;  // the profile search lets clicks in while it runs
 

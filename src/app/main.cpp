@@ -32,8 +32,7 @@ int main(int argc, char** argv)
         // The logos need fonts, not a display.
         qputenv("QT_QPA_PLATFORM", "offscreen");
         QGuiApplication app(argc, argv);
-        const LogoMaker logo = [](const ImportItem& item) { return BookmarkLogoJpeg(item.bookmark->icon, item.name); };
-        return RunCommand(command, PrepareProgramHome(), std::cout, std::cerr, logo);
+        return RunCommand(command, PrepareProgramHome(), std::cout, std::cerr, ImportLogoMaker());
     }
     if (command.kind != CommandKind::Windows) {
         // A core application: it needs no display and ignores the window copy's lock.

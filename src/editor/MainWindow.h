@@ -81,6 +81,8 @@ public:
 signals:
     void newPageRequested();
     void loadPageRequested();
+    // "Lesezeichen importieren...".
+    void importRequested();
     void saveRequested();
     void headerEditorRequested();
     void bannerEditorRequested();
@@ -137,6 +139,7 @@ private:
     QMenu* mnuPnw = nullptr;
     QAction* mnuNew = nullptr;
     QAction* mnuLoad = nullptr;
+    QAction* mnuImport = nullptr;
     QMenu* mnuPop = nullptr;
     std::array<QAction*, kColumnCount> mnuMove{};
     QAction* mnuDelete = nullptr;

@@ -79,12 +79,15 @@ void frmMain::BuildMenus()
     mnuLoad = MakeAction("mnuLoad", MenuLoad, mnuPnw);
     mnuPnw->addAction(mnuNew);
     mnuPnw->addAction(mnuLoad);
+    mnuImport = MakeAction("mnuImport", MenuImport, mnuPnw);
+    mnuPnw->addAction(mnuImport);
     bar->addMenu(mnuPnw);
     connect(mnuNew, &QAction::triggered, this, [this] {
         m_context.NewPageFromEditor = true;
         emit newPageRequested();
     });
     connect(mnuLoad, &QAction::triggered, this, &frmMain::loadPageRequested);
+    connect(mnuImport, &QAction::triggered, this, &frmMain::importRequested);
 
     // The pop-up menu of a column; it is not in the menu bar.
     mnuPop = MakeMenu("mnuPop", MenuPop, this);

@@ -41,6 +41,7 @@ inline constexpr std::array<std::pair<const char*, const char*>, 6> MenuChromium
 inline constexpr const char* MenuPnw = "Pinwall";
 inline constexpr const char* MenuNew = "Neue Link-Seite erstellen";
 inline constexpr const char* MenuLoad = "gespeicherte Link-Seite laden";
+inline constexpr const char* MenuImport = "Lesezeichen importieren...";
 inline constexpr const char* MenuPop = "PopUp";
 inline constexpr const char* MenuMove = "Umbewegen in Spalte %1";  // %1: column number
 inline constexpr const char* MenuDelete = "Eintrag entfernen";

@@ -115,7 +115,7 @@ TEST_F(MainWindowTest, MenuBarAndPopupCarryTheirCaptions)
                            QString::fromUtf8("für Microsoft Edge"), QString::fromUtf8("für Vivaldi"),
                            QString::fromUtf8("für Opera (ab Version 15)")}));
     EXPECT_EQ(Captions(window->findChild<QMenu*>("mnuPnw")->actions()),
-              QStringList({"Neue Link-Seite erstellen", "gespeicherte Link-Seite laden"}));
+              QStringList({"Neue Link-Seite erstellen", "gespeicherte Link-Seite laden", "Lesezeichen importieren..."}));
     EXPECT_EQ(Captions(window->PopupMenu()->actions()).last(), "Eintrag entfernen");
     EXPECT_EQ(Captions(window->PopupMenu()->actions()).size(), 8);
 }

@@ -96,3 +96,8 @@ std::string BookmarkLogoJpeg(const BookmarkIcon& icon, const std::string& name)
 {
     return EncodeLogoJpeg(DrawBookmarkLogo(LoadBookmarkIcon(icon), QString::fromStdString(name)));
 }
+
+LogoMaker ImportLogoMaker()
+{
+    return [](const ImportItem& item) { return BookmarkLogoJpeg(item.bookmark->icon, item.name); };
+}

@@ -2,6 +2,7 @@
 // icon's border colour, the name beside it, 200 × 50 pixels, and encodes it with cJpeg.
 #pragma once
 
+#include "document/BookmarkImport.h"
 #include "document/BookmarkTree.h"
 
 #include <QImage>
@@ -19,3 +20,6 @@ std::string EncodeLogoJpeg(const QImage& logo);
 
 // Both steps for the import.
 std::string BookmarkLogoJpeg(const BookmarkIcon& icon, const std::string& name);
+
+// The logo maker of the import: BookmarkLogoJpeg of the item's icon and name.
+LogoMaker ImportLogoMaker();
