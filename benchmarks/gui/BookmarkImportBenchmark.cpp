@@ -1,31 +1,17 @@
 // Importing 1,000 bookmarks with their logos (drawn, encoded by cJpeg, written with the entry
 // files) into an empty library: should stay under 10 s.
+#include "BookmarkIcons.h"
 #include "common/AppPaths.h"
 #include "document/BookmarkImport.h"
 #include "document/BookmarksFile.h"
 #include "imaging/gui/BookmarkLogo.h"
 
-#include <QBuffer>
-#include <QImage>
-#include <QPainter>
 #include <benchmark/benchmark.h>
 
 #include <filesystem>
 #include <random>
 
 namespace {
-
-std::string IconDataUri(int i)
-{
-    QImage icon(16, 16, QImage::Format_ARGB32);
-    icon.fill(QColor::fromHsv(i * 37 % 360, 200, 200));
-    QPainter(&icon).fillRect(4, 4, 8, 8, Qt::white);
-    QByteArray png;
-    QBuffer buffer(&png);
-    buffer.open(QIODevice::WriteOnly);
-    icon.save(&buffer, "PNG");
-    return "data:image/png;base64," + png.toBase64().toStdString();
-}
 
 void BM_ImportBookmarksWithLogos(benchmark::State& state)
 {

@@ -2,6 +2,7 @@
 // folders: read, planned against the library, shown and painted (target: under 2 s), and scrolled
 // page by page. Only the rows in view get their logos, so opening grows with the file, not with
 // the logos, and a page costs the same anywhere in the tree.
+#include "BookmarkIcons.h"
 #include "app/ProgramContext.h"
 #include "common/Files.h"
 #include "core/support/ProgramFolder.h"
@@ -9,10 +10,7 @@
 #include "editor/ImportWindow.h"
 #include "editor/MainWindow.h"
 
-#include <QBuffer>
 #include <QCoreApplication>
-#include <QImage>
-#include <QPainter>
 #include <QScrollBar>
 #include <QTreeView>
 #include <benchmark/benchmark.h>
@@ -20,18 +18,6 @@
 #include <fstream>
 
 namespace {
-
-std::string IconDataUri(int i)
-{
-    QImage icon(16, 16, QImage::Format_ARGB32);
-    icon.fill(QColor::fromHsv(i * 37 % 360, 200, 200));
-    QPainter(&icon).fillRect(4, 4, 8, 8, Qt::white);
-    QByteArray png;
-    QBuffer buffer(&png);
-    buffer.open(QIODevice::WriteOnly);
-    icon.save(&buffer, "PNG");
-    return "data:image/png;base64," + png.toBase64().toStdString();
-}
 
 // A program folder with an empty library and a bookmarks file of `count` bookmarks.
 struct BenchSource {

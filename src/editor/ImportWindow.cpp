@@ -265,10 +265,12 @@ void frmImport::Import()
         const int index = column - 1;
         const int count = editor_.ColumnList(index)->count();
         PlaceImportedEntries(context_.Page, column, count, done.written);
-        std::vector<std::string> names;
-        for (const ImportItem* item : done.written) names.push_back(item->name);
+        // As the library browser's "Link übernehmen" takes one entry.
+        QStringList names;
+        for (const ImportItem* item : done.written) names << QString::fromStdString(item->name);
         const ImportItem& last = *done.written.back();
-        PlaceInEditor(column, names, last.link, EntryLogoPath(context_.Paths, last.name));
+        editor_.AppendToColumn(index, names, QString::fromStdString(last.link),
+                               QString::fromStdString(EntryLogoPath(context_.Paths, last.name)));
     }
 
     const ImportCounts counts = CountImport(choice->Items());
@@ -289,17 +291,4 @@ void frmImport::Import()
     accept();
     if (!failed.isEmpty()) ShowMessage(Text(ImportTexts::NotWritten).arg(failed.join(QLatin1Char('\n'))), kMessageWarning);
     ShowMessage(summary, kMessageInformation);
-}
-
-void frmImport::PlaceInEditor(int column, const std::vector<std::string>& names, const std::string& link,
-                              const std::string& logo)
-{
-    // As the library browser's "Link übernehmen" takes one entry: the column shows them at once,
-    // the last one picked with its link and logo.
-    const int index = column - 1;
-    ColumnListWidget& list = *editor_.ColumnList(index);
-    for (const std::string& name : names) list.addItem(QString::fromStdString(name));
-    editor_.LinkField(index)->setText(QString::fromStdString(link));
-    editor_.ShowLogo(index, QString::fromStdString(logo));
-    list.setCurrentRow(list.count() - 1);
 }

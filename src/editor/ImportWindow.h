@@ -49,8 +49,6 @@ private:
     void TickedChanged(int ticked);
     void RefuseName(RenameResult why);
     int ChosenColumn() const;
-    void PlaceInEditor(int column, const std::vector<std::string>& names, const std::string& link,
-                       const std::string& logo);
 
     ProgramContext& context_;
     frmMain& editor_;

@@ -278,14 +278,9 @@ void frmLibrary::TakeEntry()
                                               selection.TargetColumnCount);
     selection.LibraryImage = taken.image;
 
-    // The editor's column shows the entry at once; its count comes from its list.
-    const int index = column - 1;
-    ColumnListWidget& list = *m_editor.ColumnList(index);
-    list.addItem(name);
-    m_editor.LinkField(index)->setText(txtLink->text());
     const std::string logo = FindFileAnyCase(File2.Folder(), taken.image).value_or(File2.Folder() + taken.image);
-    m_editor.ShowLogo(index, taken.image.empty() ? QString() : QString::fromStdString(logo));
-    list.setCurrentRow(list.count() - 1);
+    m_editor.AppendToColumn(column - 1, {name}, txtLink->text(),
+                            taken.image.empty() ? QString() : QString::fromStdString(logo));
 
     m_editor.show();
     hide();

@@ -271,6 +271,15 @@ void frmMain::ShowLogo(int index, const QString& file)
     group.ShowCaptureLabel(false);
 }
 
+void frmMain::AppendToColumn(int index, const QStringList& names, const QString& link, const QString& logo)
+{
+    ColumnListWidget& list = *ColumnList(index);
+    list.addItems(names);
+    LinkField(index)->setText(link);
+    ShowLogo(index, logo);
+    list.setCurrentRow(list.count() - 1);
+}
+
 void frmMain::FocusDummy()
 {
     dummy->setFocus(Qt::OtherFocusReason);

@@ -73,6 +73,9 @@ public:
     // Loads the picture file into the column's logo box and hides its capture label; a file that
     // cannot be read leaves the box empty and shows the label.
     void ShowLogo(int index, const QString& file);
+    // Appends entries to column `index` as a dialog hands them back: the column shows them at once
+    // (its count comes from its list), the last one picked with its link and logo.
+    void AppendToColumn(int index, const QStringList& names, const QString& link, const QString& logo);
     // The scratch picture the logo capture loads its cut-out into.
     QLabel* ScratchPicture() const { return pic_TMP; }
     // Gives the keyboard focus to the invisible focus holder.
