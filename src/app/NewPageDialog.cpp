@@ -11,6 +11,7 @@
 #include "document/PageFile.h"
 #include "editor/MainWindow.h"
 
+#include <QApplication>
 #include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QLabel>
@@ -145,6 +146,7 @@ void frmNewPage::showEvent(QShowEvent* event)
     if (placed_) return;
     placed_ = true;
     CenterForm(*this);
+    KeepInFrontOf(*this, QApplication::activeWindow());
     Text1->selectAll();
     Text1->setFocus();
 }

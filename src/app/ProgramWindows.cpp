@@ -35,6 +35,7 @@ FirstWindow ProgramWindows::StartUp(const QString& programFile)
     connect(editor_.get(), &frmMain::loadPageRequested, this, [this] { ShowStartWindow(); });
     connect(editor_.get(), &frmMain::saveRequested, this, &ProgramWindows::GeneratePage);
     connect(editor_.get(), &frmMain::captureRequested, &capture_, &LogoCapture::Start);
+    capture_.FollowScreenOf(*editor_);
     connect(&capture_, &LogoCapture::finished, this, &ProgramWindows::CaptureFinished);
     connect(editor_.get(), &frmMain::newEntryRequested, this, [this] { ShowNewEntryDialog(); });
     connect(editor_.get(), &frmMain::linkDialogRequested, this, [this] { ShowLinkDialog(); });
@@ -147,6 +148,7 @@ frmLibrary& ProgramWindows::Library()
 {
     if (!library_) {
         library_ = std::make_unique<frmLibrary>(context_, *editor_);
+        KeepInFrontOf(*library_, editor_.get());
         // Back to the new entry dialog that opened the browser, as it was.
         connect(library_.get(), &frmLibrary::cancelled, this, [this] {
             if (newEntry_) newEntry_->ShowAgain();

@@ -1,6 +1,7 @@
 #include "editor/BannerWindow.h"
 
 #include "app/ProgramContext.h"
+#include "common/gui/ClipboardWatch.h"
 #include "common/gui/ListHelpers.h"
 #include "common/gui/WindowHelpers.h"
 #include "controls/XPButton.h"
@@ -8,10 +9,8 @@
 #include "document/PageDecorations.h"
 #include "editor/DecorationControls.h"
 
-#include <QClipboard>
 #include <QEvent>
 #include <QGridLayout>
-#include <QGuiApplication>
 #include <QHideEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -19,7 +18,6 @@
 #include <QPixmap>
 #include <QPushButton>
 #include <QSignalBlocker>
-#include <QTimer>
 
 namespace {
 
@@ -30,7 +28,6 @@ const char* const kLinkLabel = "Link / Adresse:";
 const char* const kInfoLabel = "Info:";
 const char* const kStore = "Übernehmen";
 
-constexpr int kClipboardInterval = 500;  // milliseconds
 constexpr int kListWidth = 200;
 constexpr int kListHeight = 200;
 constexpr int kPictureHeight = 90;
@@ -82,9 +79,11 @@ frmBanner::frmBanner(ProgramContext& context, BannerLine line, QWidget* parent)
     txtLink = field("lblLink", kLinkLabel, "txtLink", lblLink);
     txtInfo = field("Label1", kInfoLabel, "txtInfo", Label1);
 
-    Timer1 = new QTimer(this);
-    Timer1->setObjectName(QStringLiteral("Timer1"));
-    Timer1->setInterval(kClipboardInterval);
+    clipboardWatch_ = new ClipboardWatch(*this, [this](const QString& text) {
+        if (!IsPastedLink(text.toStdString())) return false;
+        txtLink->setText(text);
+        return true;
+    });
 
     auto* fields = new QGridLayout;
     fields->addWidget(lblLink, 0, 0);
@@ -122,7 +121,6 @@ frmBanner::frmBanner(ProgramContext& context, BannerLine line, QWidget* parent)
     for (QLineEdit* box : {txtLink, txtInfo})
         connect(box, &QLineEdit::textChanged, this, [this] { m_changed = true; });
     txtInfo->installEventFilter(this);
-    connect(Timer1, &QTimer::timeout, this, &frmBanner::WatchClipboard);
 }
 
 frmBanner::~frmBanner() = default;
@@ -213,15 +211,6 @@ void frmBanner::MoveDown()
     ListMoveDown(*lstBanners);
 }
 
-void frmBanner::WatchClipboard()
-{
-    QClipboard* clipboard = QGuiApplication::clipboard();
-    const QString text = clipboard->text();
-    if (!IsPastedLink(text.toStdString())) return;
-    txtLink->setText(text);
-    clipboard->clear();
-}
-
 void frmBanner::Store()
 {
     StorePending();
@@ -252,7 +241,7 @@ bool frmBanner::eventFilter(QObject* watched, QEvent* event)
 void frmBanner::showEvent(QShowEvent* event)
 {
     QWidget::showEvent(event);
-    Timer1->start();
+    clipboardWatch_->Start();
     if (m_placed) return;
     m_placed = true;
     CenterForm(*this);
@@ -262,7 +251,7 @@ void frmBanner::showEvent(QShowEvent* event)
 void frmBanner::hideEvent(QHideEvent* event)
 {
     // A minimised window is still open and keeps watching; a closed one stops.
-    if (!event->spontaneous()) Timer1->stop();
+    if (!event->spontaneous()) clipboardWatch_->Stop();
     QWidget::hideEvent(event);
 }
 

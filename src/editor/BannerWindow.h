@@ -15,7 +15,7 @@ class QLabel;
 class QLineEdit;
 class QListWidget;
 class QPushButton;
-class QTimer;
+class ClipboardWatch;
 class ccXPButton;
 struct ProgramContext;
 
@@ -41,8 +41,6 @@ public:
     void RemoveBanner();
     void MoveUp();
     void MoveDown();
-    // The clipboard watcher's tick: an address on the clipboard moves into the link box.
-    void WatchClipboard();
     // "Übernehmen": stores the banner's pending link and info and the line's banners, and closes.
     void Store();
 
@@ -82,5 +80,5 @@ private:
     QLineEdit* txtLink = nullptr;
     QLabel* Label1 = nullptr;
     QLineEdit* txtInfo = nullptr;
-    QTimer* Timer1 = nullptr;
+    ClipboardWatch* clipboardWatch_ = nullptr;  // an address on the clipboard moves into the link box
 };

@@ -4,6 +4,7 @@
 #include "common/CodePage.h"
 #include "common/Files.h"
 #include "common/NameRules.h"
+#include "common/gui/ClipboardWatch.h"
 #include "common/gui/DesktopServices.h"
 #include "common/gui/ListHelpers.h"
 #include "common/gui/WindowHelpers.h"
@@ -15,17 +16,14 @@
 #include "editor/MainWindow.h"
 #include "editor/NewEntryDialogTexts.h"
 
-#include <QClipboard>
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QFontDatabase>
-#include <QGuiApplication>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMouseEvent>
 #include <QPixmap>
-#include <QTimer>
 
 #include <algorithm>
 
@@ -33,7 +31,6 @@ namespace {
 
 constexpr int kClientWidth = 789;
 constexpr int kClientHeight = 229;
-constexpr int kClipboardInterval = 500;
 const QColor kInfoBackground(0xFF, 0xFF, 0xC0);
 const QColor kDarkBlue(0x00, 0x00, 0x80);
 
@@ -121,11 +118,12 @@ frmNewEntry::frmNewEntry(ProgramContext& context, frmMain& editor, QWidget* pare
     connect(ccXPButton3, &ccXPButton::Click, this, &frmNewEntry::StartCapture);
     connect(ccXPButton6, &ccXPButton::Click, this, &frmNewEntry::OpenLibrary);
 
-    tmrClipboard = new QTimer(this);
-    tmrClipboard->setObjectName("tmrClipboard");
-    tmrClipboard->setInterval(kClipboardInterval);
-    connect(tmrClipboard, &QTimer::timeout, this, &frmNewEntry::CheckClipboard);
-    tmrClipboard->start();
+    clipboardWatch_ = new ClipboardWatch(*this, [this](const QString& text) {
+        if (!LooksLikeAddress(text.left(8).toStdString())) return false;
+        txtLink->setText(QString::fromStdString(AddressFromClipboard(text.toStdString())));
+        return true;
+    });
+    clipboardWatch_->Start();
 
     SetLogoPresent(false);
     SetFromLibrary(false);
@@ -364,23 +362,13 @@ void frmNewEntry::FocusName()
 
 void frmNewEntry::WaitHidden()
 {
-    tmrClipboard->stop();
+    clipboardWatch_->Stop();
     hide();
 }
 
 bool frmNewEntry::WatchesClipboard() const
 {
-    return tmrClipboard->isActive();
-}
-
-void frmNewEntry::CheckClipboard()
-{
-    QClipboard* clipboard = QGuiApplication::clipboard();
-    if (!clipboard) return;
-    const QString text = clipboard->text();
-    if (!LooksLikeAddress(text.left(8).toStdString())) return;
-    txtLink->setText(QString::fromStdString(AddressFromClipboard(text.toStdString())));
-    clipboard->clear();
+    return clipboardWatch_->Active();
 }
 
 void frmNewEntry::showEvent(QShowEvent* event)
@@ -389,23 +377,13 @@ void frmNewEntry::showEvent(QShowEvent* event)
     // The editor resets the shared flags when it asks for the dialog again; the dialog's own hold.
     context_.Selection.LogoPresent = logoPresent_;
     context_.Selection.EntryFromLibrary = fromLibrary_;
-    if (!tmrClipboard->isActive()) tmrClipboard->start();
+    if (!clipboardWatch_->Active()) clipboardWatch_->Start();
     if (!placed_) {
         placed_ = true;
         CenterForm(*this);
         MakeTopmost(*this);
         txtEntry->setFocus();
     }
-}
-
-bool frmNewEntry::event(QEvent* event)
-{
-    // A window that is not in front cannot read the clipboard on Wayland: look whenever it comes
-    // to the front.
-    if ((event->type() == QEvent::Show || event->type() == QEvent::WindowActivate) &&
-        QGuiApplication::platformName().startsWith(QLatin1String("wayland")))
-        QTimer::singleShot(0, this, &frmNewEntry::CheckClipboard);
-    return QDialog::event(event);
 }
 
 void frmNewEntry::closeEvent(QCloseEvent* event)

@@ -7,7 +7,7 @@
 
 class QLabel;
 class QLineEdit;
-class QTimer;
+class ClipboardWatch;
 class ccXPButton;
 class frmMain;
 struct ProgramContext;
@@ -39,8 +39,6 @@ public:
     // clipboard alone until shown again.
     void WaitHidden();
 
-    // One look at the clipboard, as the watcher takes it every 500 ms.
-    void CheckClipboard();
     bool WatchesClipboard() const;
 
     void reject() override { close(); }
@@ -53,7 +51,6 @@ protected:
     void showEvent(QShowEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
-    bool event(QEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
@@ -89,5 +86,5 @@ private:
     ccXPButton* ccXPButton3;  // "<--  Logo 'einfangen'"
     ccXPButton* ccXPButton2;  // "Abbrechen"
     ccXPButton* ccXPButton1;  // "Übernehmen"
-    QTimer* tmrClipboard;
+    ClipboardWatch* clipboardWatch_;
 };

@@ -24,3 +24,10 @@ CaptureRect NormaliseBand(const CaptureBand& band);
 
 // A band both narrower and lower than 16 pixels (a click, a slip of the mouse) marks no logo.
 bool BandTooSmall(const CaptureBand& band);
+
+// Where one screen lies in a snapshot of all screens. `desktop` is the box round every screen and
+// `screen` the screen's place in it, both in the desktop's logical pixels; the snapshot spans the
+// whole box at whatever scale the desktop took it (twice the logical size beside a screen at
+// scale 2). The part is cut to the snapshot.
+CaptureRect ScreenPartOfSnapshot(int snapshotWidth, int snapshotHeight, const CaptureRect& desktop,
+                                 const CaptureRect& screen);

@@ -45,9 +45,12 @@ void WaitForHiddenWindows()
     RunEventsUntil(kRepaintMs, [] { return false; });
 }
 
-bool OnWayland()
+// In a Wayland session only the desktop's portal can take the screen: an X11 grab through
+// XWayland gives a black picture, not an empty one.
+bool InWaylandSession()
 {
-    return QGuiApplication::platformName().startsWith(QLatin1String("wayland"));
+    return QGuiApplication::platformName().startsWith(QLatin1String("wayland"))
+        || !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY");
 }
 
 // The snapshot's pixels as they are on the screen; no scaling factor is kept with them.
@@ -63,7 +66,7 @@ QImage DevicePixels(const QPixmap& pixmap)
 QImage QtDesktopServices::GrabScreen()
 {
     WaitForHiddenWindows();
-    if (!OnWayland()) {
+    if (!InWaylandSession()) {
         // Window 0 is the root window: every screen at its place on the virtual desktop.
         if (QScreen* screen = QGuiApplication::primaryScreen()) {
             const QImage shot = DevicePixels(screen->grabWindow(0));

@@ -2,11 +2,14 @@
 
 #include "common/gui/DesktopServices.h"
 
+#include <QApplication>
 #include <QCoreApplication>
+#include <QGuiApplication>
 #include <QPushButton>
 #include <QRect>
 #include <QScreen>
 #include <QWidget>
+#include <QWindow>
 
 #include <algorithm>
 
@@ -20,6 +23,11 @@ int PixelsToTwips(int pixels)
 int TwipsToPixels(int twips)
 {
     return (twips + kTwipsPerPixel / 2) / kTwipsPerPixel;
+}
+
+bool OnWayland()
+{
+    return QGuiApplication::platformName().startsWith(QLatin1String("wayland"));
 }
 
 bool IsMessageKind(int kind)
@@ -58,9 +66,25 @@ void CenterForm(QWidget& widget)
     window.move(screenArea.topLeft() + QPoint(TwipsToPixels(position.left), TwipsToPixels(position.top)));
 }
 
+void KeepInFrontOf(QWidget& widget, QWidget* owner)
+{
+    QWidget& window = *widget.window();
+    if (!OnWayland() || !owner || owner->window() == &window) return;
+    window.winId();
+    QWindow* parent = owner->window()->windowHandle();
+    if (window.windowHandle() && parent) window.windowHandle()->setTransientParent(parent);
+}
+
 void MakeTopmost(QWidget& widget)
 {
     QWidget& window = *widget.window();
+    if (OnWayland()) {
+        // A Wayland window cannot keep itself above others; in front of the window it was opened
+        // from is what the desktop allows.
+        KeepInFrontOf(window, QApplication::activeWindow());
+        QCoreApplication::processEvents();
+        return;
+    }
     if (!window.windowFlags().testFlag(Qt::WindowStaysOnTopHint)) {
         // Changing the flags of a window re-creates it hidden; put it back where and as it was.
         const bool wasVisible = window.isVisible();

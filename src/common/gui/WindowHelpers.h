@@ -25,8 +25,14 @@ TwipsPosition CenterPositionTwips(int screenWidth, int screenHeight, int windowW
 void CenterForm(QWidget& window);
 
 // Keeps the widget's window above other windows, without moving or resizing it, then lets pending
-// events run.
+// events run. On Wayland, which lets no window stay above others, it keeps the window in front
+// of the program's active window instead (KeepInFrontOf).
 void MakeTopmost(QWidget& window);
+
+// On Wayland: makes `owner`'s window the transient parent of the widget's window, which the
+// desktop keeps in front of it. Only before the window is shown; elsewhere, and without an
+// owner, nothing happens.
+void KeepInFrontOf(QWidget& window, QWidget* owner);
 
 // Shows a message box of the given kind (1 information, 2 warning, 3 critical, 4 question; any
 // other kind shows nothing) through the desktop service. An empty title is first replaced by the

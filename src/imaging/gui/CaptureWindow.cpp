@@ -51,7 +51,7 @@ frmCaptureRectangle::~frmCaptureRectangle()
     qApp->removeEventFilter(this);
 }
 
-void frmCaptureRectangle::ShowPicture()
+void frmCaptureRectangle::ShowPicture(QScreen* screen)
 {
     m_dragging = false;
     // Escape is watched in every window of the program, not only in this one.
@@ -59,6 +59,7 @@ void frmCaptureRectangle::ShowPicture()
     Timer1.start();
     if (QGuiApplication::platformName().startsWith(QLatin1String("wayland"))) {
         // A Wayland client cannot place its windows; full screen is the nearest it gets.
+        if (screen) setScreen(screen);
         showFullScreen();
     } else {
         const QScreen* screen = QGuiApplication::primaryScreen();

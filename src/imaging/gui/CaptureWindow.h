@@ -12,6 +12,8 @@
 
 #include <vector>
 
+class QScreen;
+
 class frmCaptureRectangle : public QWidget {
     Q_OBJECT
 
@@ -21,8 +23,9 @@ public:
     ~frmCaptureRectangle() override;
 
     // Covers every screen, top-most and without a frame, takes the keyboard and starts the
-    // Escape watcher.
-    void ShowPicture();
+    // Escape watcher. On Wayland, where a window cannot place itself, it is full screen on
+    // `screen` (where the desktop allows) and the snapshot is that screen's part only.
+    void ShowPicture(QScreen* screen = nullptr);
     // Hides the window and gives the keyboard back; the window reports nothing more.
     void End();
 

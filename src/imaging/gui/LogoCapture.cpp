@@ -9,6 +9,9 @@
 #include "imaging/gui/PictureJpeg.h"
 
 #include <QFile>
+#include <QGuiApplication>
+#include <QRect>
+#include <QScreen>
 
 #include <filesystem>
 #include <system_error>
@@ -18,6 +21,30 @@ namespace {
 const char* const kTooSmallMessage = "Klicken und mit gedrückter Maustaste über das Logo bewegen  ";
 const char* const kNoSnapshotMessage = "Der Bildschirm konnte nicht aufgenommen werden.  ";
 const char* const kOverwriteQuestion = "Soll die vorhandene Grafikdatei '%1' überschrieben werden ?   \r\n";
+
+bool OnWayland()
+{
+    return QGuiApplication::platformName().startsWith(QLatin1String("wayland"));
+}
+
+CaptureRect Corners(const QRect& r)
+{
+    return {r.left(), r.top(), r.right() + 1, r.bottom() + 1};
+}
+
+// On Wayland the capture window fills one screen; it shows that screen's part of the snapshot of
+// all screens, in the screen's device pixels.
+QImage ScreenPart(const QImage& snapshot, const QScreen& screen)
+{
+    const CaptureRect part = ScreenPartOfSnapshot(snapshot.width(), snapshot.height(),
+                                                  Corners(screen.virtualGeometry()), Corners(screen.geometry()));
+    QImage picture = snapshot.copy(part.left, part.top, part.Width(), part.Height());
+    // Only beside screens of another scale is the snapshot's scale not this screen's.
+    const QSize device = screen.geometry().size() * screen.devicePixelRatio();
+    if (!picture.isNull() && picture.size() != device)
+        picture = picture.scaled(device, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    return picture;
+}
 
 } // namespace
 
@@ -47,10 +74,12 @@ void LogoCapture::Start()
         Finish({});
         return;
     }
-    m_window = new frmCaptureRectangle(snapshot);
+    QScreen* screen = m_screenOwner ? m_screenOwner->screen() : QGuiApplication::primaryScreen();
+    const bool oneScreen = OnWayland() && screen;
+    m_window = new frmCaptureRectangle(oneScreen ? ScreenPart(snapshot, *screen) : snapshot);
     connect(m_window, &frmCaptureRectangle::released, this, &LogoCapture::Released);
     connect(m_window, &frmCaptureRectangle::escaped, this, &LogoCapture::Escaped);
-    m_window->ShowPicture();
+    m_window->ShowPicture(oneScreen ? screen : nullptr);
 }
 
 void LogoCapture::HideWindow()

@@ -10,6 +10,7 @@
 #include <QObject>
 #include <QPointer>
 #include <QString>
+#include <QWidget>
 
 #include <string>
 
@@ -24,6 +25,9 @@ public:
     // "_temp.jpg"; 2 the editor's picked entry, whose logo is replaced). The caller has hidden
     // itself already. Ignored while a capture runs.
     void Start();
+
+    // On Wayland the capture window fills the screen `window` is on (by default the primary one).
+    void FollowScreenOf(QWidget& window) { m_screenOwner = &window; }
 
     // The capture window while it is shown, else null.
     frmCaptureRectangle* Window() const { return m_window; }
@@ -49,6 +53,7 @@ private:
 
     ProgramContext& m_context;
     QPointer<frmCaptureRectangle> m_window;
+    QPointer<QWidget> m_screenOwner;
     int m_caller = 0;
     bool m_running = false;
 };
