@@ -16,6 +16,7 @@ struct CaptureRect {
     int bottom = 0;  // exclusive
     int Width() const { return right - left; }
     int Height() const { return bottom - top; }
+    bool operator==(const CaptureRect&) const = default;
 };
 
 // The band's corners sorted, whichever way it was dragged; a band without width or height
