@@ -25,17 +25,17 @@ int TwipsToPixels(int twips)
     return (twips + kTwipsPerPixel / 2) / kTwipsPerPixel;
 }
 
-bool OnWayland()
-{
-    return QGuiApplication::platformName().startsWith(QLatin1String("wayland"));
-}
-
 bool IsMessageKind(int kind)
 {
     return kind >= kMessageInformation && kind <= kMessageQuestion;
 }
 
 } // namespace
+
+bool OnWayland()
+{
+    return QGuiApplication::platformName().startsWith(QLatin1String("wayland"));
+}
 
 TwipsPosition CenterPositionTwips(int screenWidth, int screenHeight, int windowWidth, int windowHeight)
 {

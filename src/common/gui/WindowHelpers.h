@@ -29,6 +29,9 @@ void CenterForm(QWidget& window);
 // of the program's active window instead (KeepInFrontOf).
 void MakeTopmost(QWidget& window);
 
+// True when the program runs as a native Wayland client.
+bool OnWayland();
+
 // On Wayland: makes `owner`'s window the transient parent of the widget's window, which the
 // desktop keeps in front of it. Only before the window is shown; elsewhere, and without an
 // owner, nothing happens.

@@ -1,5 +1,7 @@
 #include "imaging/gui/CaptureWindow.h"
 
+#include "common/gui/WindowHelpers.h"
+
 #include <QApplication>
 #include <QGuiApplication>
 #include <QKeyEvent>
@@ -57,7 +59,7 @@ void frmCaptureRectangle::ShowPicture(QScreen* screen)
     // Escape is watched in every window of the program, not only in this one.
     qApp->installEventFilter(this);
     Timer1.start();
-    if (QGuiApplication::platformName().startsWith(QLatin1String("wayland"))) {
+    if (OnWayland()) {
         // A Wayland client cannot place its windows; full screen is the nearest it gets.
         if (screen) setScreen(screen);
         showFullScreen();

@@ -22,11 +22,6 @@ const char* const kTooSmallMessage = "Klicken und mit gedrückter Maustaste übe
 const char* const kNoSnapshotMessage = "Der Bildschirm konnte nicht aufgenommen werden.  ";
 const char* const kOverwriteQuestion = "Soll die vorhandene Grafikdatei '%1' überschrieben werden ?   \r\n";
 
-bool OnWayland()
-{
-    return QGuiApplication::platformName().startsWith(QLatin1String("wayland"));
-}
-
 CaptureRect Corners(const QRect& r)
 {
     return {r.left(), r.top(), r.right() + 1, r.bottom() + 1};
