@@ -1,13 +1,20 @@
 """What the desktop test scripts share: finding controls through AT-SPI, waiting for them, pressing
-them, and asking the X server what is on the screen (wmctrl, xdotool, import).
+them, and asking the X server what is on the screen (wmctrl, xdotool, import). In a Wayland session
+the same calls go to sway (swaymsg), wayvnc (the mouse), wtype (the keyboard) and grim.
 
 Everything that gives up takes a fail callback, so that a script can take a screenshot or add its
 own prefix before it ends; sys.exit is the default."""
+import json
+import os
+import socket
+import struct
 import subprocess
 import sys
 import time
 
 import pyatspi
+
+WAYLAND = bool(os.environ.get("WAYLAND_DISPLAY"))
 
 WINDOW_ROLES = (pyatspi.ROLE_FRAME, pyatspi.ROLE_DIALOG, pyatspi.ROLE_WINDOW)
 
@@ -117,13 +124,80 @@ def text_of(accessible):
 
 
 def centre(accessible):
-    """The screen position of the middle of the control."""
+    """The screen position of the middle of the control. On Wayland AT-SPI knows places only inside
+    their window: sway tells where the window lies."""
     box = accessible.queryComponent().getExtents(pyatspi.DESKTOP_COORDS)
-    return box.x + box.width // 2, box.y + box.height // 2
+    x, y = box.x + box.width // 2, box.y + box.height // 2
+    if WAYLAND:
+        top = accessible
+        while top.parent is not None and top.parent.getRole() != pyatspi.ROLE_APPLICATION:
+            top = top.parent
+        origin = top.queryComponent().getExtents(pyatspi.DESKTOP_COORDS)
+        view = next((v for v in sway_views() if v.get("name") == top.name), None)
+        if view is None:
+            sys.exit("sway shows no window %r: %s" % (top.name, [v.get("name") for v in sway_views()]))
+        x += view["rect"]["x"] + view["window_rect"]["x"] - origin.x
+        y += view["rect"]["y"] + view["window_rect"]["y"] - origin.y
+    return x, y
+
+
+class Pointer:
+    """A VNC client of wayvnc: headless sway has no mouse of its own, and only a pointer of a real
+    seat gives a drag with the button held (RFB 3.8 without authentication, PointerEvent only)."""
+
+    def __init__(self, port=5999):
+        self.sock = socket.create_connection(("127.0.0.1", port), timeout=10)
+        self.sock.recv(12)
+        self.sock.sendall(b"RFB 003.008\n")
+        types = self.sock.recv(1 + self.sock.recv(1)[0])
+        if 1 not in types:
+            sys.exit("wayvnc offers no connection without authentication: %r" % types)
+        self.sock.sendall(b"\x01")
+        self.sock.recv(4)
+        self.sock.sendall(b"\x01")  # shared
+        init = self.sock.recv(24)
+        self.sock.recv(struct.unpack(">I", init[20:24])[0])
+        self.x = self.y = self.buttons = 0
+
+    def send(self, x=None, y=None, buttons=None):
+        self.x, self.y = self.x if x is None else x, self.y if y is None else y
+        self.buttons = self.buttons if buttons is None else buttons
+        self.sock.sendall(struct.pack(">BBHH", 5, self.buttons, self.x, self.y))
+        time.sleep(0.05)
+
+
+_pointer = None
+
+
+def wayland_input(args):
+    """xdotool's mousemove, mousedown, mouseup, click, key and type, done on Wayland."""
+    global _pointer
+    command, rest = args[0], [a for a in args[1:] if a != "--sync"]
+    if command in ("mousemove", "mousedown", "mouseup", "click"):
+        _pointer = _pointer or Pointer()
+        if command == "mousemove":
+            _pointer.send(int(rest[0]), int(rest[1]))
+        else:
+            mask = 1 << (int(rest[0]) - 1)
+            if command in ("mousedown", "click"):
+                _pointer.send(buttons=_pointer.buttons | mask)
+            if command in ("mouseup", "click"):
+                _pointer.send(buttons=_pointer.buttons & ~mask)
+    elif command == "key":
+        *modifiers, key = rest[0].split("+")
+        pressed = [a for m in modifiers for a in ("-M", m)]
+        released = [a for m in modifiers for a in ("-m", m)]
+        subprocess.run(["wtype", "-k", "Shift_L", *pressed, "-k", key, *released], check=True)
+    elif command == "type":
+        # wtype loses its first key: a Shift goes first.
+        subprocess.run(["wtype", "-k", "Shift_L", "-d", rest[1], rest[2]], check=True)
 
 
 def xdo(*args):
-    subprocess.run(["xdotool", *[str(a) for a in args]], check=True)
+    if WAYLAND:
+        wayland_input([str(a) for a in args])
+    else:
+        subprocess.run(["xdotool", *[str(a) for a in args]], check=True)
 
 
 def click(accessible):
@@ -148,11 +222,29 @@ def choose_start_page_item(page, item_name, wait):
 
 
 def screenshot(path, check=False):
-    subprocess.run(["import", "-window", "root", path], check=check)
+    if WAYLAND:
+        kind = "ppm" if path.endswith(".ppm") else "png"
+        subprocess.run(["grim", "-t", kind, path], check=check)
+    else:
+        subprocess.run(["import", "-window", "root", "-depth", "8", path], check=check)
+
+
+def sway_views():
+    """The windows in sway's tree, tiled and floating, as sway describes them."""
+    listing = subprocess.run(["swaymsg", "-r", "-t", "get_tree"], capture_output=True, text=True)
+    views, todo = [], [json.loads(listing.stdout)] if listing.returncode == 0 else []
+    while todo:
+        node = todo.pop()
+        todo += node.get("nodes", []) + node.get("floating_nodes", [])
+        if node.get("pid"):
+            views.append(node)
+    return views
 
 
 def windows_on_screen():
     """(id, title) of the windows that the window manager shows."""
+    if WAYLAND:
+        return [(str(v["id"]), v.get("name") or "") for v in sway_views() if v.get("visible")]
     # wmctrl fails now and then while a window is being mapped or unmapped: nothing known then.
     listing = subprocess.run(["wmctrl", "-l"], capture_output=True, text=True)
     lines = listing.stdout.splitlines() if listing.returncode == 0 else []

@@ -39,7 +39,7 @@ def logo_pixel(x, y):
 
 def fail(text):
     screenshot(os.path.join(shots, "failure.png"))
-    subprocess.run(["wmctrl", "-l"])
+    print("on the screen:", atspi.windows_on_screen())
     sys.exit("entry road: " + text)
 
 
@@ -51,17 +51,24 @@ def show_logo():
     """Shows the logo in a window of another program and returns where its top-left pixel lies on
     the screen, found in a screenshot, whatever the window manager made of the placement."""
     ppm = os.path.join(home, "drawn-logo.ppm")
+    # On Wayland no window chooses its place: sway's background program shows a whole screen with
+    # the logo at its place, centred on the 1280x1024 output.
+    left, top, width, height = (0, 0, 1280, 1024) if atspi.WAYLAND else (LOGO_X, LOGO_Y, LOGO_W, LOGO_H)
     with open(ppm, "wb") as f:
-        f.write(b"P6\n%d %d\n255\n" % (LOGO_W, LOGO_H))
-        for y in range(LOGO_H):
-            f.write(b"".join(bytes(logo_pixel(LOGO_X + x, LOGO_Y + y)) for x in range(LOGO_W)))
-    viewer = subprocess.Popen(["display", "-title", "Logo", "-geometry", "+%d+%d" % (LOGO_X, LOGO_Y), ppm])
+        f.write(b"P6\n%d %d\n255\n" % (width, height))
+        for y in range(top, top + height):
+            f.write(b"".join(bytes(logo_pixel(x, y) if LOGO_X <= x < LOGO_X + LOGO_W and LOGO_Y <= y < LOGO_Y + LOGO_H
+                                   else (48, 48, 48)) for x in range(left, left + width)))
+    if atspi.WAYLAND:
+        viewer = subprocess.Popen(["swaybg", "-o", "*", "-m", "center", "-i", ppm])
+    else:
+        viewer = subprocess.Popen(["display", "-title", "Logo", "-geometry", "+%d+%d" % (LOGO_X, LOGO_Y), ppm])
     screen = os.path.join(home, "screen.ppm")
     first = bytes(STRIPES[0])
     deadline = time.time() + 15
     while time.time() < deadline:
         time.sleep(0.5)
-        subprocess.run(["import", "-window", "root", "-depth", "8", screen], check=True)
+        screenshot(screen, check=True)
         width, _, pixels = read_ppm(screen)
         at = pixels.find(first + first)
         if at >= 0 and at % 3 == 0:
@@ -112,7 +119,8 @@ try:
 
     xdo("type", "--delay", "40", ENTRY)
     # The address is copied in another program; the dialog's watcher takes it from the clipboard.
-    subprocess.run(["xclip", "-selection", "clipboard"], input=ADDRESS.encode(), check=True)
+    copy = ["wl-copy"] if atspi.WAYLAND else ["xclip", "-selection", "clipboard"]
+    subprocess.run(copy, input=ADDRESS.encode(), check=True)
     link = atspi.need(dialog, named(pyatspi.ROLE_TEXT, "Link / Adresse:"), "no link box", fail)
     wait_until(lambda: text_of(link) == ADDRESS, "the copied address did not reach the link box")
     shot("new-entry-dialog.png")
@@ -130,6 +138,11 @@ try:
     shot("capture-rubber-band.png")
     xdo("mouseup", 1)
     wait_until(dialog_shown, "the dialog did not come back after the capture")
+    # The watcher empties the clipboard after taking the address (Wayland allows it only after a
+    # later input, which the capture's drag is).
+    paste = ["wl-paste", "-n"] if atspi.WAYLAND else ["xclip", "-selection", "clipboard", "-o"]
+    wait_until(lambda: subprocess.run(paste, capture_output=True).stdout == b"",
+               "the clipboard still holds the address the link box took")
     time.sleep(0.5)
     shot("new-entry-with-logo.png")
 
