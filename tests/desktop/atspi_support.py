@@ -141,61 +141,48 @@ def centre(accessible):
     return x, y
 
 
-class Pointer:
-    """A VNC client of wayvnc: headless sway has no mouse of its own, and only a pointer of a real
-    seat gives a drag with the button held (RFB 3.8 without authentication, PointerEvent only)."""
-
-    def __init__(self, port=5999):
-        self.sock = socket.create_connection(("127.0.0.1", port), timeout=10)
-        self.sock.recv(12)
-        self.sock.sendall(b"RFB 003.008\n")
-        types = self.sock.recv(1 + self.sock.recv(1)[0])
-        if 1 not in types:
-            sys.exit("wayvnc offers no connection without authentication: %r" % types)
-        self.sock.sendall(b"\x01")
-        self.sock.recv(4)
-        self.sock.sendall(b"\x01")  # shared
-        init = self.sock.recv(24)
-        self.sock.recv(struct.unpack(">I", init[20:24])[0])
-        self.x = self.y = self.buttons = 0
-
-    def send(self, x=None, y=None, buttons=None):
-        self.x, self.y = self.x if x is None else x, self.y if y is None else y
-        self.buttons = self.buttons if buttons is None else buttons
-        self.sock.sendall(struct.pack(">BBHH", 5, self.buttons, self.x, self.y))
-        time.sleep(0.05)
+_vnc, _mouse = None, {"x": 0, "y": 0, "buttons": 0}
 
 
-_pointer = None
+def _pointer(**change):
+    """Moves the pointer of wayvnc's seat or sets its buttons: headless sway has no mouse of its own,
+    and only a seat's pointer drags with the button held (RFB 3.8, wayvnc asks no password)."""
+    global _vnc
+    if _vnc is None:
+        _vnc = socket.create_connection(("127.0.0.1", 5999), timeout=10)
+        _vnc.recv(12)
+        _vnc.sendall(b"RFB 003.008\n")
+        _vnc.recv(1 + _vnc.recv(1)[0])
+        _vnc.sendall(b"\x01")  # no authentication
+        _vnc.recv(4)
+        _vnc.sendall(b"\x01")  # shared
+        _vnc.recv(struct.unpack(">I", _vnc.recv(24)[20:24])[0])
+    _mouse.update(change)
+    _vnc.sendall(struct.pack(">BBHH", 5, _mouse["buttons"], _mouse["x"], _mouse["y"]))
+    time.sleep(0.05)
 
 
-def wayland_input(args):
+def wayland_input(command, *rest):
     """xdotool's mousemove, mousedown, mouseup, click, key and type, done on Wayland."""
-    global _pointer
-    command, rest = args[0], [a for a in args[1:] if a != "--sync"]
-    if command in ("mousemove", "mousedown", "mouseup", "click"):
-        _pointer = _pointer or Pointer()
-        if command == "mousemove":
-            _pointer.send(int(rest[0]), int(rest[1]))
-        else:
-            mask = 1 << (int(rest[0]) - 1)
-            if command in ("mousedown", "click"):
-                _pointer.send(buttons=_pointer.buttons | mask)
-            if command in ("mouseup", "click"):
-                _pointer.send(buttons=_pointer.buttons & ~mask)
-    elif command == "key":
+    rest = [a for a in rest if a != "--sync"]
+    if command == "mousemove":
+        _pointer(x=int(rest[0]), y=int(rest[1]))
+    if command in ("mousedown", "click"):
+        _pointer(buttons=_mouse["buttons"] | 1 << (int(rest[0]) - 1))
+    if command in ("mouseup", "click"):
+        _pointer(buttons=_mouse["buttons"] & ~(1 << (int(rest[0]) - 1)))
+    # wtype loses its first key: a Shift goes first.
+    if command == "key":
         *modifiers, key = rest[0].split("+")
-        pressed = [a for m in modifiers for a in ("-M", m)]
-        released = [a for m in modifiers for a in ("-m", m)]
-        subprocess.run(["wtype", "-k", "Shift_L", *pressed, "-k", key, *released], check=True)
-    elif command == "type":
-        # wtype loses its first key: a Shift goes first.
+        subprocess.run(["wtype", "-k", "Shift_L", *[a for m in modifiers for a in ("-M", m)], "-k", key,
+                        *[a for m in modifiers for a in ("-m", m)]], check=True)
+    if command == "type":
         subprocess.run(["wtype", "-k", "Shift_L", "-d", rest[1], rest[2]], check=True)
 
 
 def xdo(*args):
     if WAYLAND:
-        wayland_input([str(a) for a in args])
+        wayland_input(*[str(a) for a in args])
     else:
         subprocess.run(["xdotool", *[str(a) for a in args]], check=True)
 
