@@ -72,6 +72,12 @@ def poll(probe, timeout, interval=0.2):
         time.sleep(interval)
 
 
+def leftmost(root, role, name, fail=sys.exit):
+    """The leftmost visible control of this role and name (in the editor: the one of column 1)."""
+    hits = [h for h in find_all(root, named(role, name)) if h.queryComponent().getExtents(pyatspi.DESKTOP_COORDS).width]
+    return min(hits, key=lambda h: h.queryComponent().getExtents(pyatspi.DESKTOP_COORDS).x) if hits else fail("no " + name)
+
+
 def wait_for(predicate, what, timeout, fail=sys.exit):
     """The accessible that predicate accepts, once some application shows it."""
     hit = poll(lambda: find_on_desktop(predicate), timeout)

@@ -14,7 +14,7 @@ import time
 import pyatspi
 
 import atspi_support as atspi
-from atspi_support import find, find_all, named, on_screen, read_ppm, screenshot, text_of, window, xdo
+from atspi_support import find, named, on_screen, read_ppm, screenshot, text_of, window, xdo
 
 home, shots = sys.argv[1], sys.argv[2]
 PAGE = "Reisen"
@@ -108,12 +108,7 @@ try:
     xdo("key", "Return")
     editor = wait_for(lambda a: a.getRole() == pyatspi.ROLE_FRAME and a.name.endswith(" - " + PAGE), "editor")
 
-    # Column 1's "Eintrag hinzufügen...": the leftmost of the visible buttons of that name.
-    buttons = find_all(editor, named(pyatspi.ROLE_PUSH_BUTTON, "Eintrag hinzufügen..."))
-    buttons = [b for b in buttons if b.queryComponent().getExtents(pyatspi.DESKTOP_COORDS).width > 0]
-    if not buttons:
-        fail("no new entry button")
-    click(min(buttons, key=lambda b: b.queryComponent().getExtents(pyatspi.DESKTOP_COORDS).x))
+    click(atspi.leftmost(editor, pyatspi.ROLE_PUSH_BUTTON, "Eintrag hinzufügen...", fail))
     dialog = wait_for(window(NEW_ENTRY_CAPTION), "new entry dialog")
     time.sleep(0.5)
 

@@ -13,7 +13,7 @@ import time
 import pyatspi
 
 import atspi_support as atspi
-from atspi_support import find_all, menu, named, need, press, screenshot, window, xdo
+from atspi_support import menu, named, need, press, screenshot, window, xdo
 
 home, shots = sys.argv[1], sys.argv[2]
 EDITOR, NEW_ENTRY, PINEDIT = "Kestrel Pinwall-Builder - Reisen", "Pinwall - Neuen Eintrag erstellen", "Marl's .web Library Editor"
@@ -25,9 +25,7 @@ def fail(text):
 
 
 def control(root, role, name):
-    """The leftmost visible control of this role and name (in the editor: the one of column 1)."""
-    hits = [h for h in find_all(root, named(role, name)) if h.queryComponent().getExtents(pyatspi.DESKTOP_COORDS).width]
-    return min(hits, key=lambda h: h.queryComponent().getExtents(pyatspi.DESKTOP_COORDS).x) if hits else fail("no " + name)
+    return atspi.leftmost(root, role, name, fail)
 
 
 def click(root, role, name):
