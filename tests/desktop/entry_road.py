@@ -48,7 +48,7 @@ def shot(name):
 
 
 def show_logo():
-    """Shows the logo in a window of another program and returns where its top-left pixel lies on
+    """Shows the logo in another program (a window on X11, the background on Wayland) and returns where its top-left pixel lies on
     the screen, found in a screenshot, whatever the window manager made of the placement."""
     ppm = os.path.join(home, "drawn-logo.ppm")
     # On Wayland no window chooses its place: sway's background program shows a whole screen with
@@ -133,8 +133,8 @@ try:
     shot("capture-rubber-band.png")
     xdo("mouseup", 1)
     wait_until(dialog_shown, "the dialog did not come back after the capture")
-    # The watcher empties the clipboard after taking the address (Wayland allows it only after a
-    # later input, which the capture's drag is).
+    # The watcher empties the clipboard after taking the address (Wayland allows it only after an
+    # input newer than the copy, here the click on the capture button).
     paste = ["wl-paste", "-n"] if atspi.WAYLAND else ["xclip", "-selection", "clipboard", "-o"]
     wait_until(lambda: subprocess.run(paste, capture_output=True).stdout == b"",
                "the clipboard still holds the address the link box took")
