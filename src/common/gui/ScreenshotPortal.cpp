@@ -55,6 +55,11 @@ QImage ScreenshotPortal::Take(int timeoutMs)
         loop.exec();
     }
     Listen(bus, request, false);
+    // Given up on: the desktop takes its question away, so that a late yes leaves no stray
+    // snapshot among the user's pictures.
+    if (handle.isValid() && !m_answered)
+        bus.send(QDBusMessage::createMethodCall(kService, request, QStringLiteral("org.freedesktop.portal.Request"),
+                                                QStringLiteral("Close")));
     if (m_uri.isEmpty()) return {};
 
     const QString file = QUrl(m_uri).toLocalFile();
