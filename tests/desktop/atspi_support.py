@@ -195,8 +195,8 @@ def xdo(*args):
 
 def click(accessible):
     """Clicks the middle of the control with the mouse, as the user does."""
-    x, y = centre(accessible)
-    xdo("mousemove", "--sync", x, y, "click", 1)
+    xdo("mousemove", "--sync", *centre(accessible))
+    xdo("click", 1)
 
 
 def choose_start_page_item(page, item_name, wait):

@@ -13,7 +13,7 @@ import time
 import pyatspi
 
 import atspi_support as atspi
-from atspi_support import menu, named, need, press, screenshot, window, xdo
+from atspi_support import menu, named, need, press, screenshot, window
 
 home, shots = sys.argv[1], sys.argv[2]
 EDITOR, NEW_ENTRY, PINEDIT = "Kestrel Pinwall-Builder - Reisen", "Pinwall - Neuen Eintrag erstellen", "Marl's .web Library Editor"
@@ -29,8 +29,7 @@ def control(root, role, name):
 
 
 def click(root, role, name):
-    xdo("mousemove", *atspi.centre(control(root, role, name)))
-    xdo("click", 1)
+    atspi.click(control(root, role, name))
 
 
 def in_front(title):
@@ -43,10 +42,8 @@ def close(title):
         fail('"%s" stayed after it was closed' % title)
 
 
-def start(program):
-    started = subprocess.Popen([program])
-    found = atspi.wait_for(window(os.path.basename(program) == "PinEdit" and PINEDIT or EDITOR), program, 20, fail)
-    return started, found
+def start(program, title):
+    return subprocess.Popen([program]), atspi.wait_for(window(title), title, 20, fail)
 
 
 def open_preview():
@@ -61,14 +58,14 @@ def start_pinedit():
     global pinedit, library
     builder.terminate()
     builder.wait(10)
-    pinedit, library = start(os.path.join(home, "Library", "PinEdit"))
+    pinedit, library = start(os.path.join(home, "Library", "PinEdit"), PINEDIT)
 
 
 # The page of the road opens at start-up once it is the last page edited.
 settings = os.path.join(home, "Pinwall-Builder.ini")
 text = open(settings, "rb").read() if os.path.exists(settings) else b""
 open(settings, "wb").write(b"[PinwallEdit]\r\nLastEdit=Reisen\r\n" + text.replace(b"[PinwallEdit]\r\n", b""))
-builder, editor = start(os.path.join(home, "Pinwall-Builder"))
+builder, editor = start(os.path.join(home, "Pinwall-Builder"), EDITOR)
 pinedit = library = None
 # (window, what opens it, closed afterwards)
 tour = [(EDITOR, lambda: None, False)]

@@ -4,6 +4,7 @@
 
 #ifdef PINWALL_HAVE_DBUS
 #include "common/gui/ScreenshotPortal.h"
+#include "common/gui/WindowHelpers.h"
 #endif
 
 #include <QCoreApplication>
@@ -49,8 +50,7 @@ void WaitForHiddenWindows()
 // XWayland gives a black picture, not an empty one.
 bool InWaylandSession()
 {
-    return QGuiApplication::platformName().startsWith(QLatin1String("wayland"))
-        || !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY");
+    return OnWayland() || !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY");
 }
 
 // The snapshot's pixels as they are on the screen; no scaling factor is kept with them.
